@@ -1,0 +1,55 @@
+#pragma once
+
+#include "DirEntry.h"
+#include "Wildcard.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+
+namespace vastrel::platform {
+
+// Folder listings and case-insensitive path lookups for the span of one operation
+// (an album refresh, a track-list rebuild): a folder is listed at most once, and
+// nothing is remembered afterwards, so every operation sees the disk as it is.
+//
+// A path component resolves to the entry with exactly that name, or else to the first
+// visible entry (listing order) whose upper-cased name is equal; so a collection copied
+// from a case-insensitive file system works unchanged.
+class DirectoryCache
+{
+public:
+    using Listing = QList<DirEntry>;
+
+    // The real path, each component spelled as on disk; nothing when a component is missing.
+    std::optional<QString> resolve(const QString& path);
+    // The visible entries of a folder; nullptr when it cannot be listed.
+    const Listing* list(const QString& folder);
+
+    QStringList fileNames(const QString& folder, const Wildcard& pattern);
+    QStringList folderNames(const QString& folder);
+    std::optional<QString> firstFileName(const QString& folder, const Wildcard& pattern);
+    bool hasFile(const QString& folder, const Wildcard& pattern);
+
+    // How many folders were listed from disk (tests check that nothing is listed twice).
+    int listingsMade() const { return m_listingsMade; }
+
+private:
+    static QString withoutTrailingSlash(const QString& path);
+    static const DirEntry* findEntry(const Listing& listing, const QString& name);
+    const Listing* listExact(const QString& folder);
+
+    struct Hash
+    {
+        size_t operator()(const QString& s) const noexcept { return qHash(s); }
+    };
+    // Node-based maps: a listing handed out stays where it is while others are added.
+    std::unordered_map<QString, std::shared_ptr<const Listing>, Hash> m_listings;
+    std::unordered_map<QString, std::optional<QString>, Hash> m_resolved;
+    int m_listingsMade = 0;
+};
+
+} // namespace vastrel::platform

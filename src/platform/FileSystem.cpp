@@ -1,0 +1,223 @@
+#include "FileSystem.h"
+
+#include "NativeName.h"
+#include "TextCase.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace vastrel::platform {
+
+namespace {
+
+// A file descriptor that closes itself.
+class Fd
+{
+public:
+    explicit Fd(int fd) : m_fd(fd) {}
+    ~Fd()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Fd(const Fd&) = delete;
+    Fd& operator=(const Fd&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+EntryKind kindOf(const struct stat& st)
+{
+    if (S_ISREG(st.st_mode))
+        return EntryKind::File;
+    if (S_ISDIR(st.st_mode))
+        return EntryKind::Folder;
+    return EntryKind::Other;
+}
+
+EntryKind kindOfDirent(int dirFd, const struct dirent* d)
+{
+    switch (d->d_type) {
+    case DT_REG:
+        return EntryKind::File;
+    case DT_DIR:
+        return EntryKind::Folder;
+    case DT_LNK:
+    case DT_UNKNOWN: {
+        struct stat st;
+        if (::fstatat(dirFd, d->d_name, &st, 0) != 0)
+            return EntryKind::Other;
+        return kindOf(st);
+    }
+    default:
+        return EntryKind::Other;
+    }
+}
+
+// Opens a regular file for reading. O_NONBLOCK keeps a FIFO from blocking the open;
+// the fstat then refuses anything that is not a regular file.
+int openRegular(const QString& path, int& error)
+{
+    const int fd =
+        ::open(NativeName::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0) {
+        error = errno;
+        ::close(fd);
+        return -1;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        error = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+ssize_t readSome(int fd, char* buffer, size_t size)
+{
+    ssize_t n;
+    do {
+        n = ::read(fd, buffer, size);
+    } while (n < 0 && errno == EINTR);
+    return n;
+}
+
+} // namespace
+
+std::optional<QList<DirEntry>> FileSystem::listFolder(const QString& path)
+{
+    DIR* dir = ::opendir(NativeName::encode(path).constData());
+    if (dir == nullptr)
+        return std::nullopt;
+    QList<DirEntry> entries;
+    const int dirFd = ::dirfd(dir);
+    while (const struct dirent* d = ::readdir(dir)) {
+        if (d->d_name[0] == '.')
+            continue;
+        const EntryKind kind = kindOfDirent(dirFd, d);
+        if (kind != EntryKind::File && kind != EntryKind::Folder)
+            continue;
+        DirEntry entry;
+        entry.name = NativeName::decode(QByteArrayView(d->d_name));
+        entry.upperName = TextCase::upper(entry.name);
+        entry.isFolder = kind == EntryKind::Folder;
+        entries.append(std::move(entry));
+    }
+    ::closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
+        if (a.upperName != b.upperName)
+            return a.upperName < b.upperName;
+        return a.name < b.name;
+    });
+    return entries;
+}
+
+EntryKind FileSystem::kind(const QString& path)
+{
+    struct stat st;
+    if (::stat(NativeName::encode(path).constData(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? EntryKind::Missing : EntryKind::Other;
+    return kindOf(st);
+}
+
+std::optional<qint64> FileSystem::fileSize(const QString& path)
+{
+    struct stat st;
+    if (::stat(NativeName::encode(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return qint64(st.st_size);
+}
+
+ReadResult FileSystem::readFile(const QString& path, qint64 maxBytes)
+{
+    ReadResult result;
+    const Fd fd(openRegular(path, result.error));
+    if (fd.get() < 0)
+        return result;
+    struct stat st;
+    const qint64 expected = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
+    result.data.reserve(qsizetype(std::clamp<qint64>(expected, 0, maxBytes)));
+    char buffer[65536];
+    while (result.data.size() < maxBytes) {
+        const auto want = size_t(std::min<qint64>(sizeof buffer, maxBytes - result.data.size()));
+        const ssize_t n = readSome(fd.get(), buffer, want);
+        if (n < 0) {
+            result.error = errno == EAGAIN ? EIO : errno;
+            result.data.clear();
+            return result;
+        }
+        if (n == 0)
+            break;
+        result.data.append(buffer, qsizetype(n));
+    }
+    return result;
+}
+
+ReadResult FileSystem::readFirstLine(const QString& path, qsizetype maxBytes)
+{
+    ReadResult result;
+    const Fd fd(openRegular(path, result.error));
+    if (fd.get() < 0)
+        return result;
+    char buffer[4096];
+    while (result.data.size() < maxBytes) {
+        const auto want = size_t(std::min<qsizetype>(sizeof buffer, maxBytes - result.data.size()));
+        const ssize_t n = readSome(fd.get(), buffer, want);
+        if (n < 0) {
+            result.error = errno == EAGAIN ? EIO : errno;
+            result.data.clear();
+            return result;
+        }
+        if (n == 0)
+            break;
+        const QByteArrayView chunk(buffer, qsizetype(n));
+        const qsizetype cr = chunk.indexOf('\r');
+        const qsizetype lf = chunk.indexOf('\n');
+        const qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
+        if (end >= 0) {
+            result.data.append(chunk.first(end));
+            break;
+        }
+        result.data.append(chunk);
+    }
+    return result;
+}
+
+bool FileSystem::writeFile(const QString& path, QByteArrayView data)
+{
+    const Fd fd(::open(NativeName::encode(path).constData(),
+                       O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
+    if (fd.get() < 0)
+        return false;
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
+        return false;
+    qsizetype written = 0;
+    while (written < data.size()) {
+        const ssize_t n = ::write(fd.get(), data.data() + written, size_t(data.size() - written));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        written += n;
+    }
+    return true;
+}
+
+bool FileSystem::removeFile(const QString& path)
+{
+    return ::unlink(NativeName::encode(path).constData()) == 0;
+}
+
+} // namespace vastrel::platform

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "DirEntry.h"
+#include "ReadResult.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace vastrel::platform {
+
+enum class EntryKind
+{
+    Missing,
+    File,
+    Folder,
+    Other, // FIFO, socket, device, broken link: never listed, never opened
+};
+
+// The file-system services of the program, on exact paths. Only regular files are ever
+// opened, and they are opened so that a FIFO or device put in their place cannot block.
+// Case-insensitive lookups are built on top of this by DirectoryCache.
+class FileSystem
+{
+public:
+    // Visible entries (no hidden names, no system entries) in ascending order of the
+    // upper-cased name, ties by the exact name; nothing when the folder cannot be listed.
+    static std::optional<QList<DirEntry>> listFolder(const QString& path);
+    static EntryKind kind(const QString& path);
+    static std::optional<qint64> fileSize(const QString& path);
+    // At most maxBytes from the start of a regular file.
+    static ReadResult readFile(const QString& path, qint64 maxBytes);
+    // The bytes before the first CR or LF, at most maxBytes of them.
+    static ReadResult readFirstLine(const QString& path, qsizetype maxBytes);
+    // Creates or truncates a regular file and writes it whole; never follows a link.
+    static bool writeFile(const QString& path, QByteArrayView data);
+    static bool removeFile(const QString& path);
+
+    static bool isHiddenName(QStringView name) { return name.startsWith(u'.'); }
+};
+
+} // namespace vastrel::platform

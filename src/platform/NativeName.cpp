@@ -1,0 +1,80 @@
+#include "NativeName.h"
+
+namespace vastrel::platform {
+
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00;
+
+// Length of the valid UTF-8 sequence starting at s[i], or 0 when it is not valid.
+qsizetype validSequenceLength(QByteArrayView s, qsizetype i)
+{
+    const auto b0 = static_cast<unsigned char>(s[i]);
+    if (b0 < 0x80)
+        return 1;
+    qsizetype len = 0;
+    char32_t cp = 0;
+    char32_t min = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        len = 2, cp = b0 & 0x1F, min = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        len = 3, cp = b0 & 0x0F, min = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        len = 4, cp = b0 & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size())
+        return 0;
+    for (qsizetype k = 1; k < len; ++k) {
+        const auto b = static_cast<unsigned char>(s[i + k]);
+        if ((b & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return 0;
+    return len;
+}
+
+} // namespace
+
+QString NativeName::decode(QByteArrayView bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    qsizetype runStart = 0;
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const qsizetype len = validSequenceLength(bytes, i);
+        if (len > 0) {
+            i += len;
+            continue;
+        }
+        out.append(QString::fromUtf8(bytes.sliced(runStart, i - runStart)));
+        out.append(QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i]))));
+        runStart = ++i;
+    }
+    out.append(QString::fromUtf8(bytes.sliced(runStart)));
+    return out;
+}
+
+QByteArray NativeName::encode(QStringView name)
+{
+    QByteArray out;
+    out.reserve(name.size());
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t c = name[i].unicode();
+        const bool escaped = c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+        if (!escaped)
+            continue;
+        out.append(name.sliced(start, i - start).toUtf8());
+        out.append(char(c - kEscapeBase));
+        start = i + 1;
+    }
+    out.append(name.sliced(start).toUtf8());
+    return out;
+}
+
+} // namespace vastrel::platform

@@ -1,0 +1,84 @@
+#include "Wildcard.h"
+
+#include "TextCase.h"
+
+namespace vastrel::platform {
+
+Wildcard::Wildcard(QStringView patterns)
+{
+    for (QStringView p : patterns.split(u';')) {
+        if (!p.isEmpty())
+            addPattern(p, false, false);
+    }
+}
+
+Wildcard Wildcard::literal(QStringView name, bool anythingAfter)
+{
+    Wildcard w;
+    w.addPattern(name, true, anythingAfter);
+    return w;
+}
+
+void Wildcard::addPattern(QStringView pattern, bool literalText, bool anythingAfter)
+{
+    Pattern p;
+    p.upper = TextCase::upper(pattern);
+    p.wild.resize(p.upper.size());
+    for (qsizetype i = 0; i < p.upper.size(); ++i)
+        p.wild[i] = !literalText && (p.upper[i] == u'*' || p.upper[i] == u'?');
+    if (anythingAfter) {
+        p.upper.append(u'*');
+        p.wild.append(true);
+    }
+    m_patterns.append(std::move(p));
+}
+
+bool Wildcard::matches(QStringView name) const
+{
+    return matchesUpper(TextCase::upper(name));
+}
+
+bool Wildcard::matchesUpper(QStringView upper) const
+{
+    for (const Pattern& p : m_patterns) {
+        const qsizetype n = p.upper.size();
+        if (matchOne(p, n, upper))
+            return true;
+        // "name.*" also takes "name", as on the system the collections come from.
+        const bool dotStar = n >= 2 && p.wild[n - 1] && p.upper[n - 1] == u'*' && !p.wild[n - 2] &&
+                             p.upper[n - 2] == u'.';
+        if (dotStar && !upper.contains(u'.') && matchOne(p, n - 2, upper))
+            return true;
+    }
+    return false;
+}
+
+// Iterative glob match with back-tracking to the last "*": no recursion depth for hostile
+// names. Only the first `length` characters of the pattern take part.
+bool Wildcard::matchOne(const Pattern& pattern, qsizetype length, QStringView name)
+{
+    const QString& pat = pattern.upper;
+    auto isStar = [&](qsizetype i) { return pattern.wild[i] && pat[i] == u'*'; };
+    auto fits = [&](qsizetype i, QChar c) {
+        return (pattern.wild[i] && pat[i] == u'?') || (!isStar(i) && pat[i] == c);
+    };
+    qsizetype p = 0, n = 0, starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < length && fits(p, name[n])) {
+            ++p, ++n;
+        } else if (p < length && isStar(p)) {
+            starP = p++;
+            starN = n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < length && isStar(p))
+        ++p;
+    return p == length;
+}
+
+} // namespace vastrel::platform

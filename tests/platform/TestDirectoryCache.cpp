@@ -1,0 +1,103 @@
+#include "platform/DirectoryCache.h"
+#include "support/Collection.h"
+
+#include <QTest>
+
+using vastrel::platform::DirectoryCache;
+using vastrel::platform::Wildcard;
+
+class TestDirectoryCache : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void resolvesEachComponentWithoutRegardToCase_data()
+    {
+        QTest::addColumn<QString>("asked");
+        QTest::addColumn<QString>("real");
+        QTest::newRow("exact") << "[1979] Album/Brani/Canzone.mp3"
+                               << "[1979] Album/Brani/Canzone.mp3";
+        QTest::newRow("all lower") << "[1979] album/brani/canzone.mp3"
+                                   << "[1979] Album/Brani/Canzone.mp3";
+        QTest::newRow("all upper") << "[1979] ALBUM/BRANI/CANZONE.MP3"
+                                   << "[1979] Album/Brani/Canzone.mp3";
+        QTest::newRow("exact spelling wins over the first in order") << "[1979] Album/testi"
+                                                                     << "[1979] Album/testi";
+        QTest::newRow("otherwise the first in order") << "[1979] Album/TeStI"
+                                                      << "[1979] Album/TESTI";
+        QTest::newRow("accented letters") << "[1979] Album/Brani/PERCHÈ.MP3"
+                                          << "[1979] Album/Brani/perchè.mp3";
+    }
+
+    void resolvesEachComponentWithoutRegardToCase()
+    {
+        QFETCH(QString, asked);
+        QFETCH(QString, real);
+        Collection c;
+        c.album("[1979] Album").track("Canzone.mp3").track("perchè.mp3");
+        c.folder("[1979] Album/TESTI").folder("[1979] Album/testi");
+        DirectoryCache cache;
+        QCOMPARE(cache.resolve(c.path(asked)), c.path(real));
+    }
+
+    void missingComponentResolvesToNothing()
+    {
+        Collection c;
+        c.album("[1979] Album").track("Canzone.mp3");
+        DirectoryCache cache;
+        QVERIFY(!cache.resolve(c.path("[1979] Album/Brani/Altra.mp3")));
+        QVERIFY(!cache.resolve(c.path("[1980] Album/Brani/Canzone.mp3")));
+        QVERIFY(!cache.resolve(c.path("[1979] Album/Brani/Canzone.mp3/oltre")));
+    }
+
+    void hiddenEntriesAreNotFoundByCase()
+    {
+        Collection c;
+        c.file("[1979] A/Brani/.Nascosto.VL");
+        DirectoryCache cache;
+        cache.list(c.path("[1979] A/Brani"));
+        QVERIFY(!cache.resolve(c.path("[1979] A/Brani/.nascosto.vl")));
+    }
+
+    void listsAFolderOnlyOnce()
+    {
+        Collection c;
+        c.album("[1979] Album").track("a.mp3").track("b.VL").text("a.txt");
+        DirectoryCache cache;
+        const QString brani = c.path("[1979] Album/Brani");
+        QVERIFY(cache.hasFile(brani, Wildcard(u"*.VL")));
+        QCOMPARE(cache.fileNames(brani, Wildcard(u"*.*")), QStringList({"a.mp3", "b.VL"}));
+        QVERIFY(cache.resolve(brani + "/A.MP3"));
+        QVERIFY(!cache.resolve(brani + "/c.VL"));
+        QCOMPARE(cache.listingsMade(), 1);
+        // Another spelling is tried as written, then found through its parent (listed once).
+        QVERIFY(cache.list(c.path("[1979] Album/BRANI")));
+        QVERIFY(cache.list(c.path("[1979] Album/brani")));
+        QCOMPARE(cache.listingsMade(), 4);
+    }
+
+    void seesNewFilesOnlyInANewCache()
+    {
+        Collection c;
+        c.album("[1979] Album").text("a.txt");
+        const QString testi = c.path("[1979] Album/Testi");
+        DirectoryCache first;
+        QCOMPARE(first.fileNames(testi, Wildcard(u"*.txt")).size(), 1);
+        c.text("b.txt");
+        QCOMPARE(first.fileNames(testi, Wildcard(u"*.txt")).size(), 1);
+        DirectoryCache second;
+        QCOMPARE(second.fileNames(testi, Wildcard(u"*.txt")).size(), 2);
+    }
+
+    void folderNamesAndFileNamesKeepTheirKinds()
+    {
+        Collection c;
+        c.file("x/a.txt").folder("x/b.txt").folder("x/Sub");
+        DirectoryCache cache;
+        QCOMPARE(cache.fileNames(c.path("x"), Wildcard(u"*.txt")), QStringList({"a.txt"}));
+        QCOMPARE(cache.folderNames(c.path("x")), QStringList({"b.txt", "Sub"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDirectoryCache)
+#include "TestDirectoryCache.moc"
