@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+
+namespace vastrel::catalogue {
+
+// The check marks and the current row of a list, saved by key before the list is rebuilt,
+// so that rows with the same key get their mark back.
+class SavedChecks
+{
+public:
+    void add(const QString& key, bool checked)
+    {
+        if (checked)
+            m_checked.insert(key);
+    }
+    void setCurrent(const QString& key) { m_current = key; }
+
+    bool wasChecked(const QString& key) const { return m_checked.contains(key); }
+    bool isCurrent(const QString& key) const { return key == m_current; }
+
+private:
+    QSet<QString> m_checked;
+    QString m_current;
+};
+
+} // namespace vastrel::catalogue

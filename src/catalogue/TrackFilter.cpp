@@ -1,0 +1,61 @@
+#include "TrackFilter.h"
+
+#include "BracketTag.h"
+#include "ShowFilter.h"
+#include "platform/DirectoryCache.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCase.h"
+#include "platform/TextDecoder.h"
+
+namespace vastrel::catalogue {
+
+using platform::DirectoryCache;
+using platform::Wildcard;
+
+namespace {
+
+struct Split
+{
+    QString folder;
+    QString name;
+};
+
+Split splitPath(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return {path.left(slash), path.mid(slash + 1)};
+}
+
+} // namespace
+
+QString TrackFilter::markerFirstLine(const QString& markerPath, DirectoryCache& cache)
+{
+    const auto real = cache.resolve(markerPath);
+    if (!real)
+        return {};
+    const auto line = platform::FileSystem::readFirstLine(*real, kMaxMarkerLine);
+    return line.ok() ? platform::TextDecoder::decode(line.data) : QString();
+}
+
+TrackFilter::Result TrackFilter::test(const QString& trackPath, int filter, DirectoryCache& cache)
+{
+    // p ends with the track's name and "." once the text file's extension is gone.
+    const QString p = trackPath.size() > 3 ? trackPath.chopped(3) : trackPath;
+    const Split split = splitPath(p);
+    Result result;
+    if (filter == OnlyDuplicates) {
+        result.shown =
+            cache.hasFile(split.folder, Wildcard::literal(split.name + QStringLiteral("VL")));
+    } else if (filter == OnlyOriginals) {
+        // Only the first file of the listing counts: with both a track file and a marker,
+        // the listing's order decides.
+        const auto first = cache.firstFileName(split.folder, Wildcard::literal(split.name, true));
+        if (first && platform::TextCase::endsWithIgnoringCase(*first, u"VL"))
+            result.shown = false;
+    }
+    if (result.shown)
+        result.markerTag = BracketTag::of(markerFirstLine(p + QStringLiteral("VL"), cache));
+    return result;
+}
+
+} // namespace vastrel::catalogue
