@@ -1,0 +1,47 @@
+#include "CheckList.h"
+
+#include "platform/ModifierMask.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace vastrel::mainwindow {
+
+CheckList::CheckList(bool checkable, QWidget* parent)
+    : QListView(parent), m_model(new catalogue::CheckListModel(checkable, this))
+{
+    setModel(m_model);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+int CheckList::listIndex() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CheckList::setListIndex(int row)
+{
+    if (row < 0 || row >= m_model->count()) {
+        selectionModel()->clear();
+        return;
+    }
+    setCurrentIndex(m_model->index(row));
+}
+
+void CheckList::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseDown(event->button(), platform::ModifierMask::fromQt(event->modifiers()));
+    QListView::mousePressEvent(event);
+}
+
+void CheckList::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT keyDown(event->key(), platform::ModifierMask::fromQt(event->modifiers()));
+    QListView::keyPressEvent(event);
+}
+
+} // namespace vastrel::mainwindow
