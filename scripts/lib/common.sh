@@ -91,23 +91,23 @@ vl_text() {
 vl_tune() {
 	local out=$1 rate=$2 chans=$3 secs=$4
 	shift 4
-	local n=$# dur work i=0 chord notes note spec delays d
+	local n=$# dur work i=0 chord notes note voices delays d
 	dur=$(awk -v s="$secs" -v n="$n" 'BEGIN { printf "%.6f", s / n }')
 	work=$(mktemp -d)
 	local parts=()
 	for chord in "$@"; do
 		IFS='+' read -r -a notes <<<"$chord"
-		spec=()
+		voices=()
 		delays=()
 		d=0
 		for note in "${notes[@]}"; do
-			spec+=(pluck "$note")
+			voices+=(pluck "$note")
 			delays+=("$(awk -v k="$d" 'BEGIN { printf "%.3f", k * 0.045 }')")
 			d=$((d + 1))
 		done
 		i=$((i + 1))
 		sox -R -D -r 48000 -c "${#notes[@]}" -n -b 16 -c 1 "$work/$i.wav" \
-			synth "$dur" "${spec[@]}" delay "${delays[@]}" remix - trim 0 "$dur"
+			synth "$dur" "${voices[@]}" delay "${delays[@]}" remix - trim 0 "$dur"
 		parts+=("$work/$i.wav")
 	done
 	sox -R -D "${parts[@]}" -b 16 -c "$chans" "$out" \
