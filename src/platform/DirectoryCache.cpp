@@ -1,7 +1,6 @@
 #include "DirectoryCache.h"
 
 #include "FileSystem.h"
-#include "TextCase.h"
 
 namespace vastrel::platform {
 
@@ -12,21 +11,16 @@ QString DirectoryCache::withoutTrailingSlash(const QString& path)
     return path;
 }
 
-const DirEntry* DirectoryCache::findEntry(const Listing& listing, const QString& name)
+QString DirectoryCache::join(const QString& folder, QStringView name)
 {
-    for (const DirEntry& e : listing) {
-        if (e.name == name)
-            return &e;
-    }
-    const QString upper = TextCase::upper(name);
-    for (const DirEntry& e : listing) {
-        if (e.upperName == upper)
-            return &e;
-    }
-    return nullptr;
+    QString path = folder;
+    if (folder != u"/")
+        path += u'/';
+    path += name;
+    return path;
 }
 
-const DirectoryCache::Listing* DirectoryCache::listExact(const QString& folder)
+const Listing* DirectoryCache::listExact(const QString& folder)
 {
     auto it = m_listings.find(folder);
     if (it == m_listings.end()) {
@@ -54,18 +48,16 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
     } else {
         const QString parent = slash == 0 ? QStringLiteral("/") : path.left(slash);
         const QString name = path.mid(slash + 1);
-        const QString joiner = parent == u"/" ? QString() : QStringLiteral("/");
         const auto listed = m_listings.find(parent);
         if (listed != m_listings.end() && listed->second && !FileSystem::isHiddenName(name)) {
-            if (const DirEntry* e = findEntry(*listed->second, name))
-                result = parent + joiner + e->name;
+            if (const qsizetype i = listed->second->find(name); i >= 0)
+                result = join(parent, listed->second->name(i));
         } else if (FileSystem::kind(path) != EntryKind::Missing) {
             result = path;
         } else if (const auto realParent = resolve(parent)) {
             if (const Listing* listing = list(*realParent)) {
-                if (const DirEntry* e = findEntry(*listing, name))
-                    result = *realParent + (*realParent == u"/" ? QString() : QStringLiteral("/")) +
-                             e->name;
+                if (const qsizetype i = listing->find(name); i >= 0)
+                    result = join(*realParent, listing->name(i));
             }
         }
     }
@@ -73,7 +65,7 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
     return result;
 }
 
-const DirectoryCache::Listing* DirectoryCache::list(const QString& rawFolder)
+const Listing* DirectoryCache::list(const QString& rawFolder)
 {
     const QString folder = withoutTrailingSlash(rawFolder);
     if (auto it = m_listings.find(folder); it != m_listings.end())
@@ -95,9 +87,9 @@ QStringList DirectoryCache::fileNames(const QString& folder, const Wildcard& pat
 {
     QStringList names;
     if (const Listing* listing = list(folder)) {
-        for (const DirEntry& e : *listing) {
-            if (!e.isFolder && pattern.matchesUpper(e.upperName))
-                names.append(e.name);
+        for (qsizetype i = 0; i < listing->size(); ++i) {
+            if (!listing->isFolder(i) && pattern.matches(listing->name(i)))
+                names.append(listing->name(i).toString());
         }
     }
     return names;
@@ -107,9 +99,9 @@ QStringList DirectoryCache::folderNames(const QString& folder)
 {
     QStringList names;
     if (const Listing* listing = list(folder)) {
-        for (const DirEntry& e : *listing) {
-            if (e.isFolder)
-                names.append(e.name);
+        for (qsizetype i = 0; i < listing->size(); ++i) {
+            if (listing->isFolder(i))
+                names.append(listing->name(i).toString());
         }
     }
     return names;
@@ -118,9 +110,9 @@ QStringList DirectoryCache::folderNames(const QString& folder)
 std::optional<QString> DirectoryCache::firstFileName(const QString& folder, const Wildcard& pattern)
 {
     if (const Listing* listing = list(folder)) {
-        for (const DirEntry& e : *listing) {
-            if (!e.isFolder && pattern.matchesUpper(e.upperName))
-                return e.name;
+        for (qsizetype i = 0; i < listing->size(); ++i) {
+            if (!listing->isFolder(i) && pattern.matches(listing->name(i)))
+                return listing->name(i).toString();
         }
     }
     return std::nullopt;

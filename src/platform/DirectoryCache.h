@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DirEntry.h"
+#include "Listing.h"
 #include "Wildcard.h"
 
 #include <QList>
@@ -22,8 +22,6 @@ namespace vastrel::platform {
 class DirectoryCache
 {
 public:
-    using Listing = QList<DirEntry>;
-
     // The real path, each component spelled as on disk; nothing when a component is missing.
     std::optional<QString> resolve(const QString& path);
     // The visible entries of a folder; nullptr when it cannot be listed.
@@ -39,7 +37,7 @@ public:
 
 private:
     static QString withoutTrailingSlash(const QString& path);
-    static const DirEntry* findEntry(const Listing& listing, const QString& name);
+    static QString join(const QString& folder, QStringView name);
     const Listing* listExact(const QString& folder);
 
     struct Hash

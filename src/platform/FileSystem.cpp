@@ -1,7 +1,6 @@
 #include "FileSystem.h"
 
 #include "NativeName.h"
-#include "TextCase.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -95,32 +94,23 @@ ssize_t readSome(int fd, char* buffer, size_t size)
 
 } // namespace
 
-std::optional<QList<DirEntry>> FileSystem::listFolder(const QString& path)
+std::optional<Listing> FileSystem::listFolder(const QString& path)
 {
     DIR* dir = ::opendir(NativeName::encode(path).constData());
     if (dir == nullptr)
         return std::nullopt;
-    QList<DirEntry> entries;
+    Listing listing;
     const int dirFd = ::dirfd(dir);
     while (const struct dirent* d = ::readdir(dir)) {
         if (d->d_name[0] == '.')
             continue;
         const EntryKind kind = kindOfDirent(dirFd, d);
-        if (kind != EntryKind::File && kind != EntryKind::Folder)
-            continue;
-        DirEntry entry;
-        entry.name = NativeName::decode(QByteArrayView(d->d_name));
-        entry.upperName = TextCase::upper(entry.name);
-        entry.isFolder = kind == EntryKind::Folder;
-        entries.append(std::move(entry));
+        if (kind == EntryKind::File || kind == EntryKind::Folder)
+            listing.add(NativeName::decode(QByteArrayView(d->d_name)), kind == EntryKind::Folder);
     }
     ::closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
-        if (a.upperName != b.upperName)
-            return a.upperName < b.upperName;
-        return a.name < b.name;
-    });
-    return entries;
+    listing.sort();
+    return listing;
 }
 
 EntryKind FileSystem::kind(const QString& path)

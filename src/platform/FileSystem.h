@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DirEntry.h"
+#include "Listing.h"
 #include "ReadResult.h"
 
 #include <QList>
@@ -23,9 +23,9 @@ enum class EntryKind
 class FileSystem
 {
 public:
-    // Visible entries (no hidden names, no system entries) in ascending order of the
-    // upper-cased name, ties by the exact name; nothing when the folder cannot be listed.
-    static std::optional<QList<DirEntry>> listFolder(const QString& path);
+    // Visible entries (no hidden names, no system entries) in listing order; nothing when
+    // the folder cannot be listed.
+    static std::optional<Listing> listFolder(const QString& path);
     static EntryKind kind(const QString& path);
     static std::optional<qint64> fileSize(const QString& path);
     // At most maxBytes from the start of a regular file.

@@ -1,5 +1,7 @@
 #include "NativeName.h"
 
+#include <algorithm>
+
 namespace vastrel::platform {
 
 namespace {
@@ -41,6 +43,8 @@ qsizetype validSequenceLength(QByteArrayView s, qsizetype i)
 
 QString NativeName::decode(QByteArrayView bytes)
 {
+    if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; }))
+        return QString::fromLatin1(bytes);
     QString out;
     out.reserve(bytes.size());
     qsizetype runStart = 0;

@@ -2,19 +2,26 @@
 
 namespace vastrel::platform {
 
-namespace {
-
-char16_t upperChar(char16_t c)
+char16_t TextCase::upperNonAscii(char16_t c)
 {
-    if (c < 0x80)
-        return (c >= u'a' && c <= u'z') ? char16_t(c - 32) : c;
     if (QChar::isSurrogate(c))
         return c;
     const char32_t u = QChar::toUpper(char32_t(c));
     return u > 0xFFFF ? c : char16_t(u);
 }
 
-} // namespace
+int TextCase::compareListingOrder(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = upperChar(a[i].unicode()), y = upperChar(b[i].unicode());
+        if (x != y)
+            return x < y ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b);
+}
 
 QString TextCase::upper(QStringView text)
 {

@@ -35,32 +35,29 @@ void Wildcard::addPattern(QStringView pattern, bool literalText, bool anythingAf
 
 bool Wildcard::matches(QStringView name) const
 {
-    return matchesUpper(TextCase::upper(name));
-}
-
-bool Wildcard::matchesUpper(QStringView upper) const
-{
     for (const Pattern& p : m_patterns) {
         const qsizetype n = p.upper.size();
-        if (matchOne(p, n, upper))
+        if (matchOne(p, n, name))
             return true;
         // "name.*" also takes "name", as on the system the collections come from.
         const bool dotStar = n >= 2 && p.wild[n - 1] && p.upper[n - 1] == u'*' && !p.wild[n - 2] &&
                              p.upper[n - 2] == u'.';
-        if (dotStar && !upper.contains(u'.') && matchOne(p, n - 2, upper))
+        if (dotStar && !name.contains(u'.') && matchOne(p, n - 2, name))
             return true;
     }
     return false;
 }
 
 // Iterative glob match with back-tracking to the last "*": no recursion depth for hostile
-// names. Only the first `length` characters of the pattern take part.
+// names. Only the first `length` characters of the pattern take part; the name is
+// upper-cased character by character as it is read.
 bool Wildcard::matchOne(const Pattern& pattern, qsizetype length, QStringView name)
 {
     const QString& pat = pattern.upper;
     auto isStar = [&](qsizetype i) { return pattern.wild[i] && pat[i] == u'*'; };
     auto fits = [&](qsizetype i, QChar c) {
-        return (pattern.wild[i] && pat[i] == u'?') || (!isStar(i) && pat[i] == c);
+        return (pattern.wild[i] && pat[i] == u'?') ||
+               (!isStar(i) && pat[i] == TextCase::upperChar(c.unicode()));
     };
     qsizetype p = 0, n = 0, starP = -1, starN = 0;
     while (n < name.size()) {

@@ -17,8 +17,6 @@ public:
     static Wildcard literal(QStringView name, bool anythingAfter = false);
 
     bool matches(QStringView name) const;
-    // The same, for a name that is upper-cased already (as listings keep them).
-    bool matchesUpper(QStringView upperName) const;
 
 private:
     struct Pattern
@@ -29,7 +27,7 @@ private:
 
     Wildcard() = default;
     void addPattern(QStringView pattern, bool literalText, bool anythingAfter);
-    static bool matchOne(const Pattern& pattern, qsizetype length, QStringView upperName);
+    static bool matchOne(const Pattern& pattern, qsizetype length, QStringView name);
 
     QList<Pattern> m_patterns;
 };

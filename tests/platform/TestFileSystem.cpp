@@ -18,8 +18,8 @@ QStringList names(const QString& folder)
 {
     QStringList out;
     if (const auto listing = FileSystem::listFolder(folder)) {
-        for (const auto& e : *listing)
-            out.append(e.name);
+        for (qsizetype i = 0; i < listing->size(); ++i)
+            out.append(listing->name(i).toString());
     }
     return out;
 }
@@ -55,8 +55,8 @@ private Q_SLOTS:
         const auto listing = FileSystem::listFolder(c.root());
         QVERIFY(listing);
         QStringList seen;
-        for (const auto& e : *listing)
-            seen.append(e.name + (e.isFolder ? "/" : ""));
+        for (qsizetype i = 0; i < listing->size(); ++i)
+            seen.append(listing->name(i).toString() + (listing->isFolder(i) ? "/" : ""));
         QCOMPARE(seen, QStringList({"Cartella/", "link.txt", "linkdir/", "visible.txt"}));
     }
 
@@ -77,8 +77,8 @@ private Q_SLOTS:
         c.rawFile("Citt\xE0.txt", "contenuto");
         const auto listing = FileSystem::listFolder(c.root());
         QVERIFY(listing && listing->size() == 1);
-        const QString path = c.root() + listing->front().name;
-        QCOMPARE(NativeName::encode(listing->front().name), QByteArray("Citt\xE0.txt"));
+        const QString path = c.root() + listing->name(0).toString();
+        QCOMPARE(NativeName::encode(listing->name(0)), QByteArray("Citt\xE0.txt"));
         QCOMPARE(FileSystem::readFile(path, 100).data, QByteArray("contenuto"));
         QCOMPARE(FileSystem::fileSize(path), 9);
     }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A generated collection for benchmarks: albums of tracks with texts, track files,
+// duplicate markers in a tenth of the tracks and pictures, in a temporary folder.
+class SyntheticCollection
+{
+public:
+    struct Shape
+    {
+        int albums = 1000;
+        int tracksPerAlbum = 12;
+        int picturesPerAlbum = 3;
+        int textBytes = 1200;
+        bool sideBlocks = true;
+    };
+
+    explicit SyntheticCollection(const Shape& shape);
+
+    QString root() const { return m_dir.path() + u'/'; }
+    const Shape& shape() const { return m_shape; }
+    static QString albumName(int i);
+    static QString trackName(int t);
+
+private:
+    void writeAlbum(int i);
+
+    QTemporaryDir m_dir;
+    Shape m_shape;
+};

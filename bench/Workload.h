@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+// One measured interaction next to its floor: the bare file-system work (the same listings
+// and reads) that no implementation can beat, timed in the same run.
+struct Workload
+{
+    QString name;
+    std::function<void()> floor;
+    std::function<void()> measured;
+    int runs = 5;
+};
+
+// Runs each workload several times (floor and measured alternating) and prints one table
+// with the median times, their ratio and the peak memory of the process so far.
+void runWorkloads(const QList<Workload>& workloads);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vastrel::platform {
+
+// The visible entries of one folder (regular files and folders, links followed), in
+// ascending order of the upper-cased name, ties by the exact name. The names share one
+// buffer, so a listing costs two allocations however many entries it has.
+class Listing
+{
+public:
+    void add(QStringView name, bool isFolder);
+    // Puts the entries in listing order; call once, after the last add().
+    void sort();
+
+    qsizetype size() const { return m_entries.size(); }
+    bool isEmpty() const { return m_entries.isEmpty(); }
+    QStringView name(qsizetype i) const
+    {
+        const Entry& e = m_entries.at(i);
+        return QStringView(m_names).sliced(e.offset, e.length);
+    }
+    bool isFolder(qsizetype i) const { return m_entries.at(i).isFolder; }
+    // The entry with exactly this name, else the first whose upper-cased name is equal;
+    // -1 when there is none.
+    qsizetype find(QStringView name) const;
+
+private:
+    struct Entry
+    {
+        qsizetype offset;
+        qsizetype length;
+        bool isFolder;
+    };
+
+    QString m_names;
+    QList<Entry> m_entries;
+};
+
+} // namespace vastrel::platform
