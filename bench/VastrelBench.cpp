@@ -6,6 +6,7 @@
 #include "Workload.h"
 #include "mainwindow/frmVL.h"
 #include "platform/Dialogs.h"
+#include "platform/Opener.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -26,6 +27,12 @@ public:
     {
         return {};
     }
+};
+
+class NoOpener : public vastrel::platform::Opener
+{
+public:
+    bool open(const QString&, const QString&) override { return true; }
 };
 
 QList<QByteArray> subfolders(const QByteArray& root)
@@ -83,8 +90,9 @@ int main(int argc, char* argv[])
     const QByteArray root = QFile::encodeName(collection.root());
 
     NoDialogs dialogs;
+    NoOpener opener;
     auto state = vastrel::startup::ModuleState::initial(collection.root(), QSize(1280, 800));
-    frmVL window(state, dialogs);
+    frmVL window(state, dialogs, opener);
 
     QList<Workload> workloads;
     const QString size = QStringLiteral(" (%1 albums)").arg(albums);

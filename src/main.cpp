@@ -1,18 +1,49 @@
+#include "mainwindow/frmVL.h"
 #include "platform/Beeper.h"
 #include "platform/DesktopOpener.h"
 #include "platform/WidgetDialogs.h"
 #include "startup/ModVL.h"
+#include "startup/Usage.h"
 
 #include <QApplication>
+#include <QSessionManager>
+
+#include <cstdio>
+
+namespace {
+
+// --help and --version answer on standard output, as command-line programs do.
+bool answeredOnStandardOutput(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArrayView argument(argv[i]);
+        const QString answer = argument == "--help"      ? vastrel::startup::Usage::help()
+                               : argument == "--version" ? vastrel::startup::Usage::version()
+                                                         : QString();
+        if (!answer.isEmpty()) {
+            std::fputs(answer.toLocal8Bit().constData(), stdout);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (answeredOnStandardOutput(argc, argv))
+        return 0;
     QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vastrel"));
+    QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));
     vastrel::platform::Beeper::setSound([] { QApplication::beep(); });
     vastrel::platform::WidgetDialogs dialogs;
     vastrel::platform::DesktopOpener opener;
     vastrel::startup::ModVL modVL(dialogs, opener);
     if (!modVL.Main(app.arguments().mid(1)))
         return 0;
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, modVL.mainWindow(),
+                     [&modVL](QSessionManager&) { modVL.mainWindow()->sessionEnding(); });
     return app.exec();
 }

@@ -1,51 +1,94 @@
 #include "frmVL.h"
 
 #include "CheckList.h"
+#include "ImageControl.h"
 #include "catalogue/AlbumScan.h"
 #include "catalogue/Collation.h"
 #include "catalogue/SavedChecks.h"
+#include "media/TempCleanup.h"
+#include "platform/Dialogs.h"
 #include "platform/DirectoryCache.h"
+#include "platform/PrivateTempFolder.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
-#include <QLabel>
-#include <QToolButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QPushButton>
 
 namespace vastrel::mainwindow {
 
 using catalogue::ListRow;
 
-frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), m_state(state), m_dialogs(dialogs)
+namespace {
+
+QIcon programIcon()
 {
-    createControls();
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vastrel-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
-void frmVL::createControls()
+} // namespace
+
+frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
+             QWidget* parent)
+    : QWidget(parent), m_state(state), m_dialogs(dialogs), m_opener(opener)
 {
     setObjectName(QStringLiteral("frmVL"));
     setWindowTitle(QStringLiteral("Vastrel - by Korvi"));
+    setWindowIcon(programIcon());
+    ui.create(this);
+    connectHandlers();
+    Form_Load();
+}
 
-    lstAlbum = new CheckList(true, this);
-    lstAlbum->setObjectName(QStringLiteral("lstAlbum"));
-    lstAlbum->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
-    connect(lstAlbum->rows(), &catalogue::CheckListModel::itemCheck, this,
+void frmVL::connectHandlers()
+{
+    connect(ui.lstAlbum->rows(), &catalogue::CheckListModel::itemCheck, this,
             &frmVL::lstAlbum_ItemCheck);
+    connect(ui.cboMostra, &QComboBox::currentIndexChanged, this, &frmVL::cboMostra_Click);
+}
 
-    cboMostra = new QComboBox(this);
-    cboMostra->setObjectName(QStringLiteral("cboMostra"));
-    cboMostra->addItems({QStringLiteral("Solo Duplicati"), QStringLiteral("Solo Originali"),
-                         QStringLiteral("Tutto")});
-    cboMostra->setCurrentIndex(-1);
-    connect(cboMostra, &QComboBox::currentIndexChanged, this, &frmVL::cboMostra_Click);
+void frmVL::Form_Load()
+{
+    // 2. (The size limits of step 1 follow every layout.)
+    m_titleSearch.clear();
+    m_textSearch.clear();
+    // 3.
+    ui.placeFixed();
+    // 4. Shared pictures.
+    ui.cmdCercaTesto->setIcon(ui.cmdCercaBrano->icon());
+    ui.cmdSelAlbum->setIcon(ui.cmdSelTesto->icon());
+    ui.cmdSelBrani->setIcon(ui.cmdSelTesto->icon());
+    // 5.-6. The private temporary folder, and what an earlier run left there.
+    m_tempFolder = platform::PrivateTempFolder::locate(QDir::tempPath());
+    media::TempCleanup::run(m_tempFolder);
+}
 
-    lblMostra = new QLabel(QStringLiteral("&Mostra:"), this);
-    lblMostra->setObjectName(QStringLiteral("lblMostra"));
-    lblMostra->setBuddy(cboMostra);
+void frmVL::selectShowFilter(int index)
+{
+    ui.cboMostra->setCurrentIndex(index);
+}
 
-    cmdSelAlbum = new QToolButton(this);
-    cmdSelAlbum->setObjectName(QStringLiteral("cmdSelAlbum"));
-    cmdSelAlbum->setToolTip(QStringLiteral(" Seleziona Tutti gli Album "));
-    cmdSelAlbum->setEnabled(false);
+void frmVL::setHalfMode(bool half)
+{
+    ui.imgEC[0]->setVisible(!half);
+    ui.imgEC[1]->setVisible(half);
+}
+
+void frmVL::setAlphabetical(bool alphabetical)
+{
+    ui.chkOrdinaAZ->setChecked(alphabetical);
+}
+
+void frmVL::setOuterGeometry(const QRect& outer)
+{
+    // Before the window is shown the frame is not known yet and counts as nothing.
+    const QSize frame = frameGeometry().size() - size();
+    resize(outer.size() - frame);
+    move(outer.topLeft());
 }
 
 void frmVL::setMousePointer(int pointer)
@@ -61,13 +104,13 @@ void frmVL::setMousePointer(int pointer)
 
 void frmVL::Aggiorna()
 {
-    catalogue::CheckListModel& albums = *lstAlbum->rows();
+    catalogue::CheckListModel& albums = *ui.lstAlbum->rows();
 
     // 1. The marks and the current row, by album name.
     catalogue::SavedChecks saved;
     for (int i = 0; i < albums.count(); ++i)
         saved.add(albums.row(i).field(), albums.isChecked(i));
-    const int current = lstAlbum->listIndex();
+    const int current = ui.lstAlbum->listIndex();
     saved.setCurrent(current >= 0 ? albums.row(current).field() : QString());
 
     // 2.
@@ -76,8 +119,8 @@ void frmVL::Aggiorna()
 
     // 3.-5. The albums under the filter, in the list's sorted order.
     platform::DirectoryCache cache;
-    QStringList names =
-        catalogue::AlbumScan::albumNames(m_state.collectionRoot, cboMostra->currentIndex(), cache);
+    QStringList names = catalogue::AlbumScan::albumNames(m_state.collectionRoot,
+                                                         ui.cboMostra->currentIndex(), cache);
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return catalogue::Collation::less(a, b); });
     QList<ListRow> rows;
@@ -87,7 +130,7 @@ void frmVL::Aggiorna()
     albums.setRows(std::move(rows));
 
     // 6.
-    cmdSelAlbum->setEnabled(albums.count() > 0);
+    ui.cmdSelAlbum->setEnabled(albums.count() > 0);
 
     // 7.-8. Marks back by exact name; the album that was current stays current.
     int newCurrent = -1;
@@ -98,7 +141,7 @@ void frmVL::Aggiorna()
         if (saved.isCurrent(name))
             newCurrent = i;
     }
-    lstAlbum->setListIndex(newCurrent);
+    ui.lstAlbum->setListIndex(newCurrent);
 
     // 9.
     setMousePointer(pointer);
@@ -113,6 +156,45 @@ void frmVL::cboMostra_Click()
     lstAlbum_ItemCheck(-1);
 }
 
-void frmVL::lstAlbum_ItemCheck(int) {}
+void frmVL::lstAlbum_ItemCheck(int)
+{
+}
+
+void frmVL::Form_Activate()
+{
+    // Back from the About window: the lists stay as they were.
+    if (m_state.aboutShown) {
+        m_state.aboutShown = false;
+        return;
+    }
+    setMousePointer(Default);
+    ui.lstAlbum->setListIndex(-1);
+    lstAlbum_ItemCheck(-1);
+}
+
+void frmVL::sessionEnding()
+{
+    m_sessionEnding = true;
+}
+
+void frmVL::closeEvent(QCloseEvent* event)
+{
+    // Log-off or shutdown: no question and no clean-up.
+    if (m_sessionEnding) {
+        event->accept();
+        return;
+    }
+    if (ui.lstAlbum->rows()->count() > 0) {
+        const QString question = QStringLiteral("Chiudere \"") + windowTitle() + QStringLiteral("\"?");
+        if (!m_dialogs.message(this, platform::Dialogs::Icon::Question,
+                               QStringLiteral("Vastrel - Chiudi"), question, true)) {
+            event->ignore();
+            return;
+        }
+    }
+    media::TempCleanup::run(m_tempFolder);
+    event->accept();
+    QCoreApplication::exit(0);
+}
 
 } // namespace vastrel::mainwindow

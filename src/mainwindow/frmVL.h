@@ -1,23 +1,24 @@
 #pragma once
 
+#include "MainControls.h"
 #include "startup/ModuleState.h"
 
 #include <QWidget>
 
-class QComboBox;
-class QLabel;
-class QToolButton;
-
 namespace vastrel::platform {
 class Dialogs;
+class Opener;
+} // namespace vastrel::platform
+
+namespace vastrel::aboutwindow {
+class frmInfo;
 }
 
 namespace vastrel::mainwindow {
 
-class CheckList;
-
 // The main window: the album list with its show filter, the track list, the text pane and
-// the picture browser.
+// the picture browser. Its handlers keep the order of their steps visible and leave the
+// work on plain data to the logic library.
 class frmVL : public QWidget
 {
     Q_OBJECT
@@ -32,26 +33,47 @@ public:
         Busy = 13,
     };
 
-    frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, QWidget* parent = nullptr);
+    frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
+          QWidget* parent = nullptr);
 
     void Aggiorna();
     void lstAlbum_ItemCheck(int item);
+    void Form_Activate();
+    // The desktop session is ending: the next close asks nothing and cleans nothing.
+    void sessionEnding();
+
+    // What the command line sets, each through the control it belongs to, so that the
+    // control's own handling runs.
+    void selectShowFilter(int index);
+    void setHalfMode(bool half);
+    void setAlphabetical(bool alphabetical);
+    // Outer size and position in pixels, as the command line gives them.
+    void setOuterGeometry(const QRect& outer);
+    void setAboutWindow(aboutwindow::frmInfo* about) { m_about = about; }
 
     int mousePointer() const { return m_pointer; }
     void setMousePointer(int pointer);
+    const QString& tempFolder() const { return m_tempFolder; }
+    const MainControls& controls() const { return ui; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-    void createControls();
+    void Form_Load();
+    void connectHandlers();
     void cboMostra_Click();
 
     startup::ModuleState& m_state;
     platform::Dialogs& m_dialogs;
+    platform::Opener& m_opener;
+    MainControls ui;
     int m_pointer = Default;
-
-    CheckList* lstAlbum;
-    QComboBox* cboMostra;
-    QLabel* lblMostra;
-    QToolButton* cmdSelAlbum;
+    QString m_titleSearch;
+    QString m_textSearch;
+    QString m_tempFolder;
+    bool m_sessionEnding = false;
+    aboutwindow::frmInfo* m_about = nullptr;
 };
 
 } // namespace vastrel::mainwindow

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "ModuleState.h"
+#include "StartOptions.h"
 
 #include <QStringList>
+
 #include <memory>
 
 namespace vastrel::platform {
@@ -12,6 +14,9 @@ class Opener;
 
 namespace vastrel::mainwindow {
 class frmVL;
+}
+namespace vastrel::aboutwindow {
+class frmInfo;
 }
 
 namespace vastrel::startup {
@@ -29,12 +34,18 @@ public:
 
     ModuleState& state() { return m_state; }
     mainwindow::frmVL* mainWindow() const { return m_frmVL.get(); }
+    aboutwindow::frmInfo* aboutWindow() const { return m_frmInfo.get(); }
 
 private:
+    bool ParseOptions(const QString& readMe, const QStringList& arguments);
+    WindowSizeRange sizeRange() const;
+
     platform::Dialogs& m_dialogs;
     platform::Opener& m_opener;
     ModuleState m_state;
     std::unique_ptr<mainwindow::frmVL> m_frmVL;
+    std::unique_ptr<aboutwindow::frmInfo> m_frmInfo;
+    bool m_maximise = false;
 };
 
 } // namespace vastrel::startup

@@ -2,13 +2,13 @@
 #include "mainwindow/frmVL.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
-#include "support/ScriptedDialogs.h"
+#include "support/MainWindowFixture.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QTest>
-#include <QToolButton>
+#include <QPushButton>
 
 using vastrel::mainwindow::CheckList;
 using vastrel::mainwindow::frmVL;
@@ -16,48 +16,21 @@ using vastrel::startup::ModuleState;
 
 namespace {
 
-struct Window
+struct Window : MainWindowFixture
 {
     explicit Window(const Collection& c)
-        : state(ModuleState::initial(c.root(), QSize(1024, 768))), window(state, dialogs)
+        : MainWindowFixture(c), lstAlbum(ui().lstAlbum), cboMostra(ui().cboMostra),
+          cmdSelAlbum(ui().cmdSelAlbum)
     {
-        window.resize(700, 500);
-        window.show();
-        lstAlbum = window.findChild<CheckList*>("lstAlbum");
-        cboMostra = window.findChild<QComboBox*>("cboMostra");
-        cmdSelAlbum = window.findChild<QToolButton*>("cmdSelAlbum");
     }
 
-    QStringList albums() const
-    {
-        QStringList names;
-        for (const auto& row : lstAlbum->rows()->rows())
-            names.append(row.text());
-        return names;
-    }
+    QStringList albums() const { return rows(lstAlbum); }
+    QStringList checked() const { return MainWindowFixture::checked(lstAlbum); }
+    QString current() const { return MainWindowFixture::current(lstAlbum); }
 
-    QStringList checked() const
-    {
-        QStringList names;
-        for (int i = 0; i < lstAlbum->rows()->count(); ++i) {
-            if (lstAlbum->rows()->isChecked(i))
-                names.append(lstAlbum->rows()->row(i).text());
-        }
-        return names;
-    }
-
-    QString current() const
-    {
-        const int i = lstAlbum->listIndex();
-        return i < 0 ? QString() : lstAlbum->rows()->row(i).text();
-    }
-
-    ScriptedDialogs dialogs;
-    ModuleState state;
-    frmVL window;
     CheckList* lstAlbum;
     QComboBox* cboMostra;
-    QToolButton* cmdSelAlbum;
+    QPushButton* cmdSelAlbum;
 };
 
 void buildAlbums(Collection& c)
@@ -80,15 +53,15 @@ private Q_SLOTS:
     {
         Collection c;
         Window w(c);
-        QCOMPARE(w.window.windowTitle(), QString("Vastrel - by Korvi"));
+        QCOMPARE(w.window().windowTitle(), QString("Vastrel - by Korvi"));
         QCOMPARE(w.cboMostra->count(), 3);
         QCOMPARE(w.cboMostra->itemText(0), QString("Solo Duplicati"));
         QCOMPARE(w.cboMostra->itemText(1), QString("Solo Originali"));
         QCOMPARE(w.cboMostra->itemText(2), QString("Tutto"));
         QCOMPARE(w.cboMostra->currentIndex(), -1);
         QVERIFY(!w.cboMostra->isEditable());
-        QCOMPARE(w.window.findChild<QLabel*>("lblMostra")->text(), QString("&Mostra:"));
-        QCOMPARE(w.window.findChild<QLabel*>("lblMostra")->buddy(), w.cboMostra);
+        QCOMPARE(w.window().findChild<QLabel*>("lblMostra")->text(), QString("&Mostra:"));
+        QCOMPARE(w.window().findChild<QLabel*>("lblMostra")->buddy(), w.cboMostra);
         QCOMPARE(w.cmdSelAlbum->toolTip(), QString(" Seleziona Tutti gli Album "));
         QVERIFY(!w.cmdSelAlbum->isEnabled());
         QVERIFY(w.lstAlbum->font().bold());
@@ -115,7 +88,7 @@ private Q_SLOTS:
         w.cboMostra->setCurrentIndex(filter);
         QCOMPARE(w.albums(), albums);
         QVERIFY(w.cmdSelAlbum->isEnabled());
-        QCOMPARE(w.window.mousePointer(), int(frmVL::Default));
+        QCOMPARE(w.window().mousePointer(), int(frmVL::Default));
     }
 
     void refreshKeepsMarksAndCurrentRowOfListedAlbums()
@@ -132,7 +105,7 @@ private Q_SLOTS:
 
         // A new album on disk appears; the marks and the current album stay.
         c.album("[1980] Nuovo").text("a.txt");
-        w.window.Aggiorna();
+        w.window().Aggiorna();
         QCOMPARE(w.albums().size(), 5);
         QCOMPARE(w.checked(), QStringList({"[1979] Uno", "[A1] Città"}));
         QCOMPARE(w.current(), QString("[A1] Città"));
@@ -152,10 +125,10 @@ private Q_SLOTS:
         buildAlbums(c);
         Window w(c);
         w.cboMostra->setCurrentIndex(2);
-        w.window.setMousePointer(frmVL::Hourglass);
+        w.window().setMousePointer(frmVL::Hourglass);
         w.cboMostra->setCurrentIndex(0);
         QCOMPARE(w.albums().size(), 4);
-        w.window.setMousePointer(frmVL::Default);
+        w.window().setMousePointer(frmVL::Default);
     }
 
     void emptyOrVanishedCollectionGivesAnEmptyList()
@@ -173,7 +146,7 @@ private Q_SLOTS:
         v.cboMostra->setCurrentIndex(2);
         QCOMPARE(v.albums().size(), 4);
         QVERIFY(QDir(gone.root()).removeRecursively());
-        v.window.Aggiorna();
+        v.window().Aggiorna();
         QVERIFY(v.albums().isEmpty());
         QVERIFY(!v.cmdSelAlbum->isEnabled());
     }

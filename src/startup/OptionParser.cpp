@@ -1,0 +1,148 @@
+#include "OptionParser.h"
+
+#include "LenientNumber.h"
+#include "platform/TextCase.h"
+
+#include <QDir>
+
+#include <cmath>
+
+namespace vastrel::startup {
+
+namespace {
+
+std::optional<double> numericOption(const QString& optionText, QStringView name)
+{
+    const qsizetype at = optionText.indexOf(name);
+    if (at < 0)
+        return std::nullopt;
+    return LenientNumber::read(QStringView(optionText).sliced(at + name.size()));
+}
+
+int nearest(double x)
+{
+    return int(std::nearbyint(x));
+}
+
+// Keeps a requested left (or top) edge so that part of the window stays on the screen.
+double keepOnScreen(double edge, double screen, double window)
+{
+    if (edge >= screen - 8)
+        edge = screen - 9;
+    if (edge <= 7 - window)
+        edge = 8 - window;
+    return edge;
+}
+
+} // namespace
+
+QString OptionParser::commandLine(const QStringList& arguments)
+{
+    return arguments.join(u' ');
+}
+
+QString OptionParser::trimBlanks(QStringView text)
+{
+    while (text.startsWith(u' '))
+        text = text.sliced(1);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text.toString();
+}
+
+std::optional<OptionParser::Root> OptionParser::rootOption(const QStringList& arguments,
+                                                           const QString& upper)
+{
+    static const QString name = QStringLiteral("/ROOT:");
+    const qsizetype at = upper.indexOf(name);
+    if (at < 0)
+        return std::nullopt;
+    // The end of the argument that holds the option's name.
+    qsizetype end = 0;
+    for (const QString& argument : arguments) {
+        end += argument.size();
+        if (end > at)
+            break;
+        ++end;
+    }
+    Root root;
+    root.value = commandLine(arguments).mid(at + name.size(), end - at - name.size());
+    root.blankedOptionText = upper;
+    root.blankedOptionText.replace(at, end - at, QString(end - at, u' '));
+    return root;
+}
+
+QString OptionParser::rootFolder(QString value, const QString& currentFolder)
+{
+    value = trimBlanks(value);
+    if (value.startsWith(u'"')) {
+        value = trimBlanks(QStringView(value).sliced(1));
+        if (value.endsWith(u'"'))
+            value = trimBlanks(QStringView(value).chopped(1));
+    }
+    // A relative folder is taken from where the program was started, as shells do.
+    if (!value.startsWith(u'/'))
+        value = QDir::cleanPath(currentFolder + u'/' + value);
+    if (!value.endsWith(u'/'))
+        value += u'/';
+    return value;
+}
+
+QRect OptionParser::geometry(const QString& optionText, bool halfMode, QSize screen,
+                             const WindowSizeRange& limits)
+{
+    const QSize minimum = halfMode ? limits.minimumHalf : limits.minimumFull;
+    double w;
+    if (const auto l = numericOption(optionText, u"/L:"))
+        w = std::clamp(*l, 1.0, double(limits.maximum.width()));
+    else
+        w = std::min(std::floor(screen.width() * 0.9), 900.0);
+    double h;
+    if (const auto a = numericOption(optionText, u"/A:")) {
+        h = std::clamp(*a, 1.0, double(limits.maximum.height()));
+    } else {
+        h = std::min(std::floor(screen.height() * 0.8), 600.0);
+        if (halfMode)
+            h /= 2;
+    }
+    // The window's own size limits apply as the size is set; the edges use the result.
+    const int width = std::clamp(nearest(w), minimum.width(), limits.maximum.width());
+    const int height = std::clamp(nearest(h), minimum.height(), limits.maximum.height());
+
+    double x = (screen.width() - width) / 2.0;
+    if (const auto v = numericOption(optionText, u"/X:"))
+        x = keepOnScreen(*v, screen.width(), width);
+    double y = (screen.height() - height) / 2.0;
+    if (const auto v = numericOption(optionText, u"/Y:"))
+        y = keepOnScreen(*v, screen.height(), height);
+    return QRect(nearest(x), nearest(y), width, height);
+}
+
+StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
+                                 const WindowSizeRange& limits, const QString& currentFolder)
+{
+    const QString upper = platform::TextCase::upper(commandLine(arguments));
+    const QString optionText = trimBlanks(upper);
+    StartOptions options;
+
+    QString searched = optionText;
+    if (const auto root = rootOption(arguments, upper)) {
+        options.rootCandidate = rootFolder(root->value, currentFolder);
+        searched = trimBlanks(root->blankedOptionText);
+    }
+    auto has = [&searched](QStringView name) { return searched.contains(name); };
+    options.onlyDuplicates = has(u"/DUPLICATI");
+    options.onlyOriginals = has(u"/ORIGINALI");
+    options.halfMode = has(u"/2");
+    if (has(u"/IMMAGINI"))
+        options.paneMode = 3;
+    if (has(u"/TESTI"))
+        options.paneMode = 1;
+    options.alphabetical = has(u"/AZ");
+    options.geometry = geometry(searched, options.halfMode, screen, limits);
+    options.help = optionText == u"/HELP" || optionText == u"/?" || optionText == u"/H";
+    options.maximised = upper.contains(u"/MAX");
+    return options;
+}
+
+} // namespace vastrel::startup

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <optional>
+
+namespace vastrel::startup {
+
+// What the command line asks for, in the order it is applied.
+struct StartOptions
+{
+    // The folder the root option names, ending with "/"; it becomes the collection root
+    // only if it holds a bracketed entry.
+    std::optional<QString> rootCandidate;
+    bool onlyDuplicates = false;
+    bool onlyOriginals = false;
+    bool halfMode = false;
+    std::optional<int> paneMode;
+    bool alphabetical = false;
+    // The main window's outer geometry in pixels, after the window's own size limits.
+    QRect geometry;
+    bool help = false;
+    bool maximised = false;
+};
+
+// The outer sizes the main window accepts (its size limits), by size mode.
+struct WindowSizeRange
+{
+    QSize minimumFull;
+    QSize minimumHalf;
+    QSize maximum;
+};
+
+} // namespace vastrel::startup

@@ -1,0 +1,32 @@
+#include "Usage.h"
+
+namespace vastrel::startup {
+
+QString Usage::version()
+{
+    return QStringLiteral("Vastrel " VASTREL_VERSION_STRING "\n");
+}
+
+QString Usage::help()
+{
+    return QStringLiteral(
+        "Uso: vastrel [opzioni]\n"
+        "Sfoglia una collezione musicale conservata in cartelle, senza mai modificarla.\n"
+        "\n"
+        "Opzioni (maiuscole o minuscole, in qualsiasi ordine):\n"
+        "  /ROOT:cartella   apre la collezione in quella cartella\n"
+        "  /DUPLICATI       elenca solo gli album con duplicati\n"
+        "  /ORIGINALI       elenca solo gli album con brani originali\n"
+        "  /2               apre la finestra a metà altezza\n"
+        "  /IMMAGINI        mostra solo le immagini sotto gli elenchi\n"
+        "  /TESTI           mostra solo i testi sotto gli elenchi\n"
+        "  /AZ              elenca i brani in ordine alfabetico\n"
+        "  /L:n /A:n        larghezza e altezza della finestra in pixel\n"
+        "  /X:n /Y:n        posizione della finestra in pixel\n"
+        "  /MAX             finestra ingrandita a tutto schermo\n"
+        "  /HELP, /?, /H    mostra le informazioni e la guida, poi termina\n"
+        "  --help           mostra questo aiuto\n"
+        "  --version        mostra la versione\n");
+}
+
+} // namespace vastrel::startup
