@@ -9,6 +9,12 @@
 #include <QPushButton>
 #include <QTextEdit>
 
+// The pictures are linked into a static library: make sure they are registered.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(vastrel);
+}
+
 namespace vastrel::mainwindow {
 
 namespace {
@@ -20,6 +26,7 @@ const QSize kWide(39, 27);
 
 void MainControls::create(QWidget* window)
 {
+    registerPictures();
     window->setFont(QFont(QStringLiteral("Arial"), 9));
     createButtons(window);
     createLists(window);
@@ -41,9 +48,9 @@ QPushButton* MainControls::button(QWidget* window, const char* name, const QStri
 
 void MainControls::createButtons(QWidget* window)
 {
-    cmdCopertina = button(window, "cmdCopertina",
-                          QStringLiteral(" Visualizza/Nascondi Testi e Immagini "),
-                          QStringLiteral(":/btn-copertina.png"), kWide, true);
+    cmdCopertina =
+        button(window, "cmdCopertina", QStringLiteral(" Visualizza/Nascondi Testi e Immagini "),
+               QStringLiteral(":/btn-copertina.png"), kWide, true);
     cmdSelAlbum = button(window, "cmdSelAlbum", QStringLiteral(" Seleziona Tutti gli Album "),
                          QString(), kSquare, false);
     cboMostra = new QComboBox(window);
@@ -55,9 +62,9 @@ void MainControls::createButtons(QWidget* window)
                       QStringLiteral(":/btn-copia.png"), kSquare, false);
     cmdSelTesto = button(window, "cmdSelTesto", QStringLiteral(" Seleziona Tutto il Testo "),
                          QStringLiteral(":/btn-seleziona.png"), kSquare, false);
-    cmdCercaAvanti = button(window, "cmdCercaAvanti",
-                            QStringLiteral(" Cerca la Prossima Occorrenza "),
-                            QStringLiteral(":/btn-avanti.png"), kSquare, false);
+    cmdCercaAvanti =
+        button(window, "cmdCercaAvanti", QStringLiteral(" Cerca la Prossima Occorrenza "),
+               QStringLiteral(":/btn-avanti.png"), kSquare, false);
     cmdCercaTesto =
         button(window, "cmdCercaTesto", QStringLiteral(" Cerca "), QString(), kSquare, false);
     cmdSuona = button(window, "cmdSuona", QStringLiteral(" Suona i Brani Selezionati "),
@@ -65,8 +72,9 @@ void MainControls::createButtons(QWidget* window)
     cmdSuona->setDefault(true);
     cmdSelBrani = button(window, "cmdSelBrani", QStringLiteral(" Seleziona Tutti i Brani "),
                          QString(), kSquare, false);
-    cmdCercaBrano = button(window, "cmdCercaBrano", QStringLiteral(" Cerca tra i Titoli dei Brani "),
-                           QStringLiteral(":/btn-cerca.png"), kSquare, false);
+    cmdCercaBrano =
+        button(window, "cmdCercaBrano", QStringLiteral(" Cerca tra i Titoli dei Brani "),
+               QStringLiteral(":/btn-cerca.png"), kSquare, false);
     chkOrdinaAZ = button(window, "chkOrdinaAZ", QStringLiteral(" Ordina i Brani Alfabeticamente "),
                          QString(), kSquare, true);
     QIcon order(QStringLiteral(":/btn-ordina-az.png"));
@@ -91,7 +99,7 @@ void MainControls::createLists(QWidget* window)
     txtBrani->setObjectName(QStringLiteral("txtBrani"));
     txtBrani->setReadOnly(true);
     txtBrani->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-        txtBrani->setFont(platform::Fonts::fixedPitch(9));
+    txtBrani->setFont(platform::Fonts::fixedPitch(9));
 }
 
 QLabel* MainControls::label(QWidget* window, const char* name, const QString& caption,

@@ -85,10 +85,32 @@ void frmVL::setAlphabetical(bool alphabetical)
 
 void frmVL::setOuterGeometry(const QRect& outer)
 {
-    // Before the window is shown the frame is not known yet and counts as nothing.
-    const QSize frame = frameGeometry().size() - size();
-    resize(outer.size() - frame);
-    move(outer.topLeft());
+    m_requestedOuter = outer;
+    applyOuterGeometry();
+}
+
+void frmVL::applyOuterGeometry()
+{
+    m_assumedFrame = frameGeometry().size() - size();
+    resize(m_requestedOuter->size() - m_assumedFrame);
+    move(m_requestedOuter->topLeft());
+}
+
+bool frmVL::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Once the window system has put a frame around the window, the outer size asked for
+    // is applied again with the real frame.
+    const auto type = event->type();
+    if (m_requestedOuter && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        const QSize frame = frameGeometry().size() - size();
+        if (frame != m_assumedFrame)
+            applyOuterGeometry();
+        if (!frame.isEmpty() || isMaximized())
+            m_requestedOuter.reset();
+    }
+    return handled;
 }
 
 void frmVL::setMousePointer(int pointer)
@@ -156,9 +178,7 @@ void frmVL::cboMostra_Click()
     lstAlbum_ItemCheck(-1);
 }
 
-void frmVL::lstAlbum_ItemCheck(int)
-{
-}
+void frmVL::lstAlbum_ItemCheck(int) {}
 
 void frmVL::Form_Activate()
 {
@@ -185,7 +205,8 @@ void frmVL::closeEvent(QCloseEvent* event)
         return;
     }
     if (ui.lstAlbum->rows()->count() > 0) {
-        const QString question = QStringLiteral("Chiudere \"") + windowTitle() + QStringLiteral("\"?");
+        const QString question =
+            QStringLiteral("Chiudere \"") + windowTitle() + QStringLiteral("\"?");
         if (!m_dialogs.message(this, platform::Dialogs::Icon::Question,
                                QStringLiteral("Vastrel - Chiudi"), question, true)) {
             event->ignore();

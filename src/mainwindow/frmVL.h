@@ -4,6 +4,7 @@
 #include "startup/ModuleState.h"
 
 #include <QWidget>
+#include <optional>
 
 namespace vastrel::platform {
 class Dialogs;
@@ -58,11 +59,13 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void Form_Load();
     void connectHandlers();
     void cboMostra_Click();
+    void applyOuterGeometry();
 
     startup::ModuleState& m_state;
     platform::Dialogs& m_dialogs;
@@ -74,6 +77,10 @@ private:
     QString m_tempFolder;
     bool m_sessionEnding = false;
     aboutwindow::frmInfo* m_about = nullptr;
+    // The outer geometry asked for, kept until the window system has framed the window
+    // (the frame is only known then).
+    std::optional<QRect> m_requestedOuter;
+    QSize m_assumedFrame;
 };
 
 } // namespace vastrel::mainwindow

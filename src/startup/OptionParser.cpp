@@ -1,10 +1,9 @@
 #include "OptionParser.h"
 
-#include "LenientNumber.h"
+#include "platform/LenientNumber.h"
 #include "platform/TextCase.h"
 
 #include <QDir>
-
 #include <cmath>
 
 namespace vastrel::startup {
@@ -16,7 +15,7 @@ std::optional<double> numericOption(const QString& optionText, QStringView name)
     const qsizetype at = optionText.indexOf(name);
     if (at < 0)
         return std::nullopt;
-    return LenientNumber::read(QStringView(optionText).sliced(at + name.size()));
+    return platform::LenientNumber::read(QStringView(optionText).sliced(at + name.size()));
 }
 
 int nearest(double x)

@@ -1,9 +1,9 @@
+#include "mainwindow/ImageControl.h"
+#include "media/TempCleanup.h"
+#include "platform/PrivateTempFolder.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
-
-#include "media/TempCleanup.h"
-#include "platform/PrivateTempFolder.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -12,8 +12,6 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
-
-#include "mainwindow/ImageControl.h"
 
 using vastrel::mainwindow::CheckList;
 using vastrel::mainwindow::frmVL;
@@ -30,8 +28,8 @@ void buildAlbums(Collection& c)
 QString seedTemp(const QString& systemTemp)
 {
     const QString folder = vastrel::platform::PrivateTempFolder::locate(systemTemp);
-    for (const char* name : {"Vastrel PlayList.m3u", "~vl1.tmp", "~VL2.TMP", "altro.tmp",
-                             "~nota.txt"}) {
+    for (const char* name :
+         {"Vastrel PlayList.m3u", "~vl1.tmp", "~VL2.TMP", "altro.tmp", "~nota.txt"}) {
         QFile f(folder + QString::fromLatin1(name));
         if (!f.open(QIODevice::WriteOnly))
             qWarning("cannot seed %s", name);
@@ -59,25 +57,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("tip");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<QSize>("size");
-        QTest::newRow("cmdCopertina") << "cmdCopertina" << " Visualizza/Nascondi Testi e Immagini "
-                                      << true << QSize(39, 27);
-        QTest::newRow("cmdSelAlbum") << "cmdSelAlbum" << " Seleziona Tutti gli Album " << false
-                                     << QSize(27, 27);
-        QTest::newRow("cmdCopia") << "cmdCopia" << " Copia il Testo Selezionato " << false
-                                  << QSize(27, 27);
-        QTest::newRow("cmdSelTesto") << "cmdSelTesto" << " Seleziona Tutto il Testo " << false
-                                     << QSize(27, 27);
-        QTest::newRow("cmdCercaAvanti") << "cmdCercaAvanti" << " Cerca la Prossima Occorrenza "
-                                        << false << QSize(27, 27);
-        QTest::newRow("cmdCercaTesto") << "cmdCercaTesto" << " Cerca " << false << QSize(27, 27);
-        QTest::newRow("cmdSuona") << "cmdSuona" << " Suona i Brani Selezionati " << false
-                                  << QSize(39, 27);
-        QTest::newRow("cmdSelBrani") << "cmdSelBrani" << " Seleziona Tutti i Brani " << false
-                                     << QSize(27, 27);
-        QTest::newRow("cmdCercaBrano") << "cmdCercaBrano" << " Cerca tra i Titoli dei Brani "
-                                       << false << QSize(27, 27);
-        QTest::newRow("chkOrdinaAZ") << "chkOrdinaAZ" << " Ordina i Brani Alfabeticamente "
-                                     << true << QSize(27, 27);
+        QTest::newRow("cmdCopertina")
+            << "cmdCopertina"
+            << " Visualizza/Nascondi Testi e Immagini " << true << QSize(39, 27);
+        QTest::newRow("cmdSelAlbum") << "cmdSelAlbum"
+                                     << " Seleziona Tutti gli Album " << false << QSize(27, 27);
+        QTest::newRow("cmdCopia") << "cmdCopia"
+                                  << " Copia il Testo Selezionato " << false << QSize(27, 27);
+        QTest::newRow("cmdSelTesto") << "cmdSelTesto"
+                                     << " Seleziona Tutto il Testo " << false << QSize(27, 27);
+        QTest::newRow("cmdCercaAvanti")
+            << "cmdCercaAvanti"
+            << " Cerca la Prossima Occorrenza " << false << QSize(27, 27);
+        QTest::newRow("cmdCercaTesto") << "cmdCercaTesto"
+                                       << " Cerca " << false << QSize(27, 27);
+        QTest::newRow("cmdSuona") << "cmdSuona"
+                                  << " Suona i Brani Selezionati " << false << QSize(39, 27);
+        QTest::newRow("cmdSelBrani") << "cmdSelBrani"
+                                     << " Seleziona Tutti i Brani " << false << QSize(27, 27);
+        QTest::newRow("cmdCercaBrano")
+            << "cmdCercaBrano"
+            << " Cerca tra i Titoli dei Brani " << false << QSize(27, 27);
+        QTest::newRow("chkOrdinaAZ") << "chkOrdinaAZ"
+                                     << " Ordina i Brani Alfabeticamente " << true << QSize(27, 27);
     }
 
     void controlsStartInTheirDesignState()
@@ -127,7 +129,10 @@ private Q_SLOTS:
         QCOMPARE(ui.lblBrani->y(), ui.lblMostra->y());
         QCOMPARE(ui.imgInfo->y(), 1);
         QCOMPARE(ui.cmdSelAlbum->y(), 24);
-        // Shared pictures.
+        // Pictures, some shared between buttons.
+        QVERIFY(!ui.cmdSuona->icon().isNull());
+        QVERIFY(!f.window().windowIcon().isNull());
+        QVERIFY(!ui.imgInfo->pixmap().isNull());
         QCOMPARE(ui.cmdCercaTesto->icon().cacheKey(), ui.cmdCercaBrano->icon().cacheKey());
     }
 
@@ -178,7 +183,8 @@ private Q_SLOTS:
         f.window().setWindowTitle("Vastrel.jpg: Vastrel - by Korvi");
         f.dialogs.messageAnswers = {true};
         QVERIFY(f.window().close());
-        QCOMPARE(f.dialogs.messages[1].text, QString("Chiudere \"Vastrel.jpg: Vastrel - by Korvi\"?"));
+        QCOMPARE(f.dialogs.messages[1].text,
+                 QString("Chiudere \"Vastrel.jpg: Vastrel - by Korvi\"?"));
         QCOMPARE(left(folder), QStringList({"altro.tmp", "~nota.txt"}));
     }
 

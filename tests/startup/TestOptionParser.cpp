@@ -1,15 +1,13 @@
-#include "support/Collection.h"
-
-#include "startup/LenientNumber.h"
+#include "platform/LenientNumber.h"
 #include "startup/OptionParser.h"
 #include "startup/RootOption.h"
+#include "support/Collection.h"
 
 #include <QTest>
-
 #include <cmath>
 #include <limits>
 
-using vastrel::startup::LenientNumber;
+using vastrel::platform::LenientNumber;
 using vastrel::startup::OptionParser;
 using vastrel::startup::RootOption;
 using vastrel::startup::StartOptions;
@@ -93,75 +91,90 @@ private Q_SLOTS:
         QTest::addColumn<QRect>("geometry");
 
         const QRect standard(62, 84, 900, 600);
-        QTest::newRow("nothing") << QStringList{} << "" << "" << standard;
-        QTest::newRow("text that is no option") << QStringList{"ciao", "mondo"} << "" << ""
-                                                << standard;
-        QTest::newRow("half mode") << QStringList{"/2"} << "" << "2" << QRect(62, 234, 900, 300);
-        QTest::newRow("half mode, given height") << QStringList{"/2", "/A:500"} << "" << "2"
-                                                 << QRect(62, 134, 900, 500);
+        QTest::newRow("nothing") << QStringList{} << ""
+                                 << "" << standard;
+        QTest::newRow("text that is no option") << QStringList{"ciao", "mondo"} << ""
+                                                << "" << standard;
+        QTest::newRow("half mode") << QStringList{"/2"} << ""
+                                   << "2" << QRect(62, 234, 900, 300);
+        QTest::newRow("half mode, given height") << QStringList{"/2", "/A:500"} << ""
+                                                 << "2" << QRect(62, 134, 900, 500);
         QTest::newRow("all of them")
             << QStringList{"/L:700", "/A:400", "/X:10", "/Y:20", "/AZ", "/DUPLICATI"} << ""
             << "DA" << QRect(10, 20, 700, 400);
-        QTest::newRow("without separators") << QStringList{"/az/duplicati/l:700"} << "" << "DA"
-                                            << QRect(162, 84, 700, 600);
-        QTest::newRow("both filters") << QStringList{"/ORIGINALI", "/DUPLICATI"} << "" << "DO"
-                                      << standard;
-        QTest::newRow("both pane modes") << QStringList{"/TESTI", "/IMMAGINI"} << "" << "1"
-                                         << standard;
-        QTest::newRow("pictures only") << QStringList{"/immagini"} << "" << "3" << standard;
-        QTest::newRow("width 0 meets the window's minimum") << QStringList{"/L:0"} << "" << ""
-                                                            << QRect(246, 84, 532, 600);
-        QTest::newRow("bare width") << QStringList{"/L:"} << "" << "" << QRect(246, 84, 532, 600);
-        QTest::newRow("huge width") << QStringList{"/L:99999"} << "" << ""
-                                    << QRect(-516, 84, 2056, 600);
-        QTest::newRow("width 1E308") << QStringList{"/L:1E308"} << "" << ""
-                                     << QRect(-516, 84, 2056, 600);
-        QTest::newRow("hex width") << QStringList{"/L:&HFFFFFFFF"} << "" << ""
-                                   << QRect(246, 84, 532, 600);
-        QTest::newRow("fractional width") << QStringList{"/L:700.5"} << "" << ""
-                                          << QRect(162, 84, 700, 600);
-        QTest::newRow("left edge off the right") << QStringList{"/X:5000"} << "" << ""
-                                                 << QRect(1015, 84, 900, 600);
-        QTest::newRow("left edge off the left") << QStringList{"/X:-2000"} << "" << ""
-                                                << QRect(-892, 84, 900, 600);
-        QTest::newRow("left edge -1E308") << QStringList{"/X:-1E308"} << "" << ""
-                                          << QRect(-892, 84, 900, 600);
-        QTest::newRow("bare top edge") << QStringList{"/Y:"} << "" << "" << QRect(62, 0, 900, 600);
-        QTest::newRow("top edge off the bottom") << QStringList{"/Y:768", "/A:400"} << "" << ""
-                                                 << QRect(62, 759, 900, 400);
-        QTest::newRow("help") << QStringList{"/HELP"} << "" << "H" << standard;
-        QTest::newRow("help lower case") << QStringList{"/help"} << "" << "H" << standard;
-        QTest::newRow("question mark") << QStringList{"/?"} << "" << "H" << standard;
-        QTest::newRow("H with blanks") << QStringList{" /H "} << "" << "H" << standard;
-        QTest::newRow("help with more is none") << QStringList{"/HELP", "/AZ"} << "" << "A"
-                                                << standard;
-        QTest::newRow("max") << QStringList{"/max"} << "" << "M" << standard;
-        QTest::newRow("root") << QStringList{"/ROOT:/media/Musica"} << "/media/Musica/" << ""
-                              << standard;
+        QTest::newRow("without separators") << QStringList{"/az/duplicati/l:700"} << ""
+                                            << "DA" << QRect(162, 84, 700, 600);
+        QTest::newRow("both filters") << QStringList{"/ORIGINALI", "/DUPLICATI"} << ""
+                                      << "DO" << standard;
+        QTest::newRow("both pane modes") << QStringList{"/TESTI", "/IMMAGINI"} << ""
+                                         << "1" << standard;
+        QTest::newRow("pictures only") << QStringList{"/immagini"} << ""
+                                       << "3" << standard;
+        QTest::newRow("width 0 meets the window's minimum") << QStringList{"/L:0"} << ""
+                                                            << "" << QRect(246, 84, 532, 600);
+        QTest::newRow("bare width") << QStringList{"/L:"} << ""
+                                    << "" << QRect(246, 84, 532, 600);
+        QTest::newRow("huge width") << QStringList{"/L:99999"} << ""
+                                    << "" << QRect(-516, 84, 2056, 600);
+        QTest::newRow("width 1E308") << QStringList{"/L:1E308"} << ""
+                                     << "" << QRect(-516, 84, 2056, 600);
+        QTest::newRow("hex width") << QStringList{"/L:&HFFFFFFFF"} << ""
+                                   << "" << QRect(246, 84, 532, 600);
+        QTest::newRow("fractional width") << QStringList{"/L:700.5"} << ""
+                                          << "" << QRect(162, 84, 700, 600);
+        QTest::newRow("left edge off the right") << QStringList{"/X:5000"} << ""
+                                                 << "" << QRect(1015, 84, 900, 600);
+        QTest::newRow("left edge off the left") << QStringList{"/X:-2000"} << ""
+                                                << "" << QRect(-892, 84, 900, 600);
+        QTest::newRow("left edge -1E308") << QStringList{"/X:-1E308"} << ""
+                                          << "" << QRect(-892, 84, 900, 600);
+        QTest::newRow("bare top edge") << QStringList{"/Y:"} << ""
+                                       << "" << QRect(62, 0, 900, 600);
+        QTest::newRow("top edge off the bottom") << QStringList{"/Y:768", "/A:400"} << ""
+                                                 << "" << QRect(62, 759, 900, 400);
+        QTest::newRow("help") << QStringList{"/HELP"} << ""
+                              << "H" << standard;
+        QTest::newRow("help lower case") << QStringList{"/help"} << ""
+                                         << "H" << standard;
+        QTest::newRow("question mark") << QStringList{"/?"} << ""
+                                       << "H" << standard;
+        QTest::newRow("H with blanks") << QStringList{" /H "} << ""
+                                       << "H" << standard;
+        QTest::newRow("help with more is none") << QStringList{"/HELP", "/AZ"} << ""
+                                                << "A" << standard;
+        QTest::newRow("max") << QStringList{"/max"} << ""
+                             << "M" << standard;
+        QTest::newRow("root") << QStringList{"/ROOT:/media/Musica"} << "/media/Musica/"
+                              << "" << standard;
         QTest::newRow("root lower case keeps the folder's case")
-            << QStringList{"/root:/media/Musica"} << "/media/Musica/" << "" << standard;
+            << QStringList{"/root:/media/Musica"} << "/media/Musica/"
+            << "" << standard;
         QTest::newRow("root value is not searched for options")
-            << QStringList{"/ROOT:/media/Testi/2000"} << "/media/Testi/2000/" << "" << standard;
+            << QStringList{"/ROOT:/media/Testi/2000"} << "/media/Testi/2000/"
+            << "" << standard;
         QTest::newRow("other options after the root")
-            << QStringList{"/ROOT:/media/La Musica", "/AZ"} << "/media/La Musica/" << "A"
-            << standard;
+            << QStringList{"/ROOT:/media/La Musica", "/AZ"} << "/media/La Musica/"
+            << "A" << standard;
         QTest::newRow("quoted root with blanks")
-            << QStringList{"/ROOT:\" /media/La Musica \"", "/AZ"} << "/media/La Musica/" << "A"
-            << standard;
-        QTest::newRow("unbalanced quote") << QStringList{"/ROOT:\"/media/x"} << "/media/x/" << ""
-                                          << standard;
+            << QStringList{"/ROOT:\" /media/La Musica \"", "/AZ"} << "/media/La Musica/"
+            << "A" << standard;
+        QTest::newRow("unbalanced quote") << QStringList{"/ROOT:\"/media/x"} << "/media/x/"
+                                          << "" << standard;
         QTest::newRow("root after other options") << QStringList{"/AZ", "/root:/x/2"} << "/x/2/"
                                                   << "A" << standard;
-        QTest::newRow("relative root") << QStringList{"/ROOT:Musica/../Dischi"}
-                                       << "/home/utente/Dischi/" << "" << standard;
-        QTest::newRow("empty root value") << QStringList{"/ROOT:"} << "/home/utente/" << ""
-                                          << standard;
-        QTest::newRow("MAX inside the root value") << QStringList{"/ROOT:/dischi/max"}
-                                                   << "/dischi/max/" << "M" << standard;
-        QTest::newRow("accented root") << QStringList{"/ROOT:/media/Città", "/2"}
-                                       << "/media/Città/" << "2" << QRect(62, 234, 900, 300);
-        QTest::newRow("root trailing slash kept single") << QStringList{"/ROOT:/media/x/"}
-                                                         << "/media/x/" << "" << standard;
+        QTest::newRow("relative root")
+            << QStringList{"/ROOT:Musica/../Dischi"} << "/home/utente/Dischi/"
+            << "" << standard;
+        QTest::newRow("empty root value") << QStringList{"/ROOT:"} << "/home/utente/"
+                                          << "" << standard;
+        QTest::newRow("MAX inside the root value")
+            << QStringList{"/ROOT:/dischi/max"} << "/dischi/max/"
+            << "M" << standard;
+        QTest::newRow("accented root") << QStringList{"/ROOT:/media/Città", "/2"} << "/media/Città/"
+                                       << "2" << QRect(62, 234, 900, 300);
+        QTest::newRow("root trailing slash kept single")
+            << QStringList{"/ROOT:/media/x/"} << "/media/x/"
+            << "" << standard;
     }
 
     void options()
@@ -194,8 +207,7 @@ private Q_SLOTS:
         QTest::newRow("bracket too far") << QStringList{"[Collezione]/"} << false;
         QTest::newRow("only the first bracketed entry is tested")
             << QStringList{"[Collezione]/", "[Varie]/"} << false;
-        QTest::newRow("listing order decides") << QStringList{"[Collezione]/", "[1998] X/"}
-                                               << true;
+        QTest::newRow("listing order decides") << QStringList{"[Collezione]/", "[1998] X/"} << true;
         QTest::newRow("no bracket") << QStringList{"Musica/"} << false;
         QTest::newRow("hidden does not count") << QStringList{".[1998] X/"} << false;
         QTest::newRow("empty") << QStringList{} << false;

@@ -1,11 +1,10 @@
 #include "LenientNumber.h"
 
 #include <QByteArray>
-
 #include <charconv>
 #include <limits>
 
-namespace vastrel::startup {
+namespace vastrel::platform {
 
 namespace {
 
@@ -33,8 +32,8 @@ public:
 private:
     void skip()
     {
-        while (!atEnd() && (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t' ||
-                            m_text[m_pos] == u'\n'))
+        while (!atEnd() &&
+               (m_text[m_pos] == u' ' || m_text[m_pos] == u'\t' || m_text[m_pos] == u'\n'))
             ++m_pos;
     }
 
@@ -44,8 +43,9 @@ private:
 
 int digitValue(QChar c, int base)
 {
-    const int d = c.isDigit() ? c.digitValue() : (c >= u'A' && c <= u'F') ? c.unicode() - u'A' + 10
-                                                                            : 99;
+    const int d = c.isDigit()                ? c.digitValue()
+                  : (c >= u'A' && c <= u'F') ? c.unicode() - u'A' + 10
+                                             : 99;
     return d < base ? d : -1;
 }
 
@@ -141,4 +141,4 @@ double LenientNumber::read(QStringView text)
     return readDecimal(s);
 }
 
-} // namespace vastrel::startup
+} // namespace vastrel::platform

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace vastrel::startup {
+namespace vastrel::platform {
 
 // Reads the number at the start of a text the lenient way numeric options are read:
 // blanks, tabs and line feeds are skipped anywhere; then a sign, digits, a decimal point
@@ -14,4 +14,4 @@ public:
     static double read(QStringView text);
 };
 
-} // namespace vastrel::startup
+} // namespace vastrel::platform
