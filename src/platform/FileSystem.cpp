@@ -61,10 +61,16 @@ EntryKind kindOfDirent(int dirFd, const struct dirent* d)
 
 // Opens a regular file for reading. O_NONBLOCK keeps a FIFO from blocking the open;
 // the fstat then refuses anything that is not a regular file.
+bool toNative(const QString& path, QByteArray& native);
+
 int openRegular(const QString& path, int& error)
 {
-    const int fd =
-        ::open(NativeName::encode(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    QByteArray native;
+    if (!toNative(path, native)) {
+        error = ENOENT;
+        return -1;
+    }
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         error = errno;
         return -1;
@@ -92,11 +98,20 @@ ssize_t readSome(int fd, char* buffer, size_t size)
     return n;
 }
 
+// The path as the system takes it; a path that holds a NUL (possible in data read from a
+// marker) would silently name a shorter path, so it names nothing.
+bool toNative(const QString& path, QByteArray& native)
+{
+    native = NativeName::encode(path);
+    return !native.contains('\0') && !native.isEmpty();
+}
+
 } // namespace
 
 std::optional<Listing> FileSystem::listFolder(const QString& path)
 {
-    DIR* dir = ::opendir(NativeName::encode(path).constData());
+    QByteArray native;
+    DIR* dir = toNative(path, native) ? ::opendir(native.constData()) : nullptr;
     if (dir == nullptr)
         return std::nullopt;
     Listing listing;
@@ -115,16 +130,20 @@ std::optional<Listing> FileSystem::listFolder(const QString& path)
 
 EntryKind FileSystem::kind(const QString& path)
 {
+    QByteArray native;
+    if (!toNative(path, native))
+        return EntryKind::Missing;
     struct stat st;
-    if (::stat(NativeName::encode(path).constData(), &st) != 0)
+    if (::stat(native.constData(), &st) != 0)
         return errno == ENOENT || errno == ENOTDIR ? EntryKind::Missing : EntryKind::Other;
     return kindOf(st);
 }
 
 std::optional<qint64> FileSystem::fileSize(const QString& path)
 {
+    QByteArray native;
     struct stat st;
-    if (::stat(NativeName::encode(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (!toNative(path, native) || ::stat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return std::nullopt;
     return qint64(st.st_size);
 }
@@ -186,7 +205,10 @@ ReadResult FileSystem::readFirstLine(const QString& path, qsizetype maxBytes)
 
 bool FileSystem::writeFile(const QString& path, QByteArrayView data)
 {
-    const Fd fd(::open(NativeName::encode(path).constData(),
+    QByteArray native;
+    if (!toNative(path, native))
+        return false;
+    const Fd fd(::open(native.constData(),
                        O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
     if (fd.get() < 0)
         return false;
@@ -207,7 +229,8 @@ bool FileSystem::writeFile(const QString& path, QByteArrayView data)
 
 bool FileSystem::removeFile(const QString& path)
 {
-    return ::unlink(NativeName::encode(path).constData()) == 0;
+    QByteArray native;
+    return toNative(path, native) && ::unlink(native.constData()) == 0;
 }
 
 } // namespace vastrel::platform

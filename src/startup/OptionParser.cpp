@@ -1,5 +1,6 @@
 #include "OptionParser.h"
 
+#include "platform/Blanks.h"
 #include "platform/LenientNumber.h"
 #include "platform/TextCase.h"
 
@@ -40,15 +41,6 @@ QString OptionParser::commandLine(const QStringList& arguments)
     return arguments.join(u' ');
 }
 
-QString OptionParser::trimBlanks(QStringView text)
-{
-    while (text.startsWith(u' '))
-        text = text.sliced(1);
-    while (text.endsWith(u' '))
-        text.chop(1);
-    return text.toString();
-}
-
 std::optional<OptionParser::Root> OptionParser::rootOption(const QStringList& arguments,
                                                            const QString& upper)
 {
@@ -73,11 +65,11 @@ std::optional<OptionParser::Root> OptionParser::rootOption(const QStringList& ar
 
 QString OptionParser::rootFolder(QString value, const QString& currentFolder)
 {
-    value = trimBlanks(value);
+    value = platform::Blanks::trim(value);
     if (value.startsWith(u'"')) {
-        value = trimBlanks(QStringView(value).sliced(1));
+        value = platform::Blanks::trim(QStringView(value).sliced(1));
         if (value.endsWith(u'"'))
-            value = trimBlanks(QStringView(value).chopped(1));
+            value = platform::Blanks::trim(QStringView(value).chopped(1));
     }
     // A relative folder is taken from where the program was started, as shells do.
     if (!value.startsWith(u'/'))
@@ -121,13 +113,13 @@ StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
                                  const WindowSizeRange& limits, const QString& currentFolder)
 {
     const QString upper = platform::TextCase::upper(commandLine(arguments));
-    const QString optionText = trimBlanks(upper);
+    const QString optionText = platform::Blanks::trim(upper);
     StartOptions options;
 
     QString searched = optionText;
     if (const auto root = rootOption(arguments, upper)) {
         options.rootCandidate = rootFolder(root->value, currentFolder);
-        searched = trimBlanks(root->blankedOptionText);
+        searched = platform::Blanks::trim(root->blankedOptionText);
     }
     auto has = [&searched](QStringView name) { return searched.contains(name); };
     options.onlyDuplicates = has(u"/DUPLICATI");

@@ -19,7 +19,6 @@ public:
 
     // The command line as one text: the arguments joined with one blank.
     static QString commandLine(const QStringList& arguments);
-    static QString trimBlanks(QStringView text);
 
 private:
     struct Root

@@ -1,0 +1,68 @@
+#include "MpegDuration.h"
+
+namespace vastrel::catalogue {
+
+namespace {
+
+// ISO/IEC 11172-3 and 13818-3, bit-rate indexes 1 to 14.
+constexpr short kBitRates[14][5] = {
+    {32, 32, 32, 32, 8},       {64, 48, 40, 48, 16},      {96, 56, 48, 56, 24},
+    {128, 64, 56, 64, 32},     {160, 80, 64, 80, 40},     {192, 96, 80, 96, 48},
+    {224, 112, 96, 112, 56},   {256, 128, 112, 128, 64},  {288, 160, 128, 144, 80},
+    {320, 192, 160, 160, 96},  {352, 224, 192, 176, 112}, {384, 256, 224, 192, 128},
+    {416, 320, 256, 224, 144}, {448, 384, 320, 256, 160},
+};
+
+int byteAt(const QByteArray& header, qsizetype i)
+{
+    return i < header.size() ? static_cast<unsigned char>(header[i]) : 0;
+}
+
+// Position (0-based) of the first frame header that the scan accepts, or -1.
+qsizetype firstHeader(const QByteArray& header)
+{
+    for (qsizetype i = 0; i + 2 < MpegDuration::kHeaderBytes; ++i) {
+        const int b2 = byteAt(header, i + 2);
+        if (byteAt(header, i) == 255 && byteAt(header, i + 1) >= 226 && b2 >= 16 && b2 <= 235)
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+int MpegDuration::bitRate(int index, int column)
+{
+    return kBitRates[index - 1][column];
+}
+
+int MpegDuration::DurataMPEG(const QByteArray& header, qint64 fileLength)
+{
+    // 1.
+    const qsizetype i = firstHeader(header);
+    if (i < 0)
+        return -1;
+    // 2. Version: 3 is MPEG-1; 2 and 0 (MPEG-2.5) count as MPEG-2; 1 is reserved.
+    const int b1 = byteAt(header, i + 1);
+    const int v = (b1 / 8) % 4;
+    if (v == 1)
+        return -1;
+    const int version = v == 3 ? 1 : 2;
+    // 3. MPEG-2 Layer III shares the Layer II column.
+    const int l = (b1 / 2) % 4;
+    if (l == 0)
+        return -1;
+    int layer = 4 - l;
+    if (layer == 3 && version == 2)
+        layer = 2;
+    // 4.
+    const int r = byteAt(header, i + 2) / 16;
+    if (r == 0 || r == 15)
+        return -1;
+    // 5.-7.
+    const int column = 3 * version + layer - 4;
+    const qint32 bytesPerSecond = qint32(bitRate(r, column)) * 125;
+    return int(fileLength / bytesPerSecond);
+}
+
+} // namespace vastrel::catalogue

@@ -1,0 +1,80 @@
+#include "TrackResolver.h"
+
+#include "MpegDuration.h"
+#include "TrackFilter.h"
+#include "platform/Beeper.h"
+#include "platform/DirectoryCache.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCase.h"
+
+namespace vastrel::catalogue {
+
+using platform::DirectoryCache;
+using platform::FileSystem;
+
+TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root,
+                                    DirectoryCache& cache)
+{
+    // 1.
+    const qsizetype at = platform::TextCase::upper(textPath).indexOf(u"/TESTI/");
+    if (at < 0) {
+        platform::Beeper::beep();
+        return {};
+    }
+    // 2. root/album/Testi/name.txt becomes root/album/Brani/name.
+    QString stem = textPath;
+    stem.replace(at, 7, QStringLiteral("/Brani/"));
+    stem.chop(4);
+    // 3.-6.
+    if (const auto direct = directFile(stem, cache))
+        return *direct;
+    if (const auto marked = markedFile(stem, root, cache))
+        return *marked;
+    platform::Beeper::beep();
+    return {};
+}
+
+// The first file named stem.* whose extension has three letters.
+std::optional<TrackFile> TrackResolver::directFile(const QString& stem, DirectoryCache& cache)
+{
+    const qsizetype slash = stem.lastIndexOf(u'/');
+    const QString folder = stem.left(slash);
+    const auto first =
+        cache.firstFileName(folder, platform::Wildcard::literal(stem.mid(slash + 1) + u'.', true));
+    if (!first || first->size() < 4 || first->at(first->size() - 4) != u'.')
+        return std::nullopt;
+    const QString path = cache.resolve(folder).value_or(folder) + u'/' + *first;
+    const auto size = FileSystem::fileSize(path);
+    if (!size)
+        return std::nullopt;
+    return TrackFile{path, playingTime(path, *size)};
+}
+
+// The file that the duplicate marker stem.VL names, relative to the collection root.
+std::optional<TrackFile> TrackResolver::markedFile(const QString& stem, const QString& root,
+                                                   DirectoryCache& cache)
+{
+    QString line = TrackFilter::markerFirstLine(stem + QStringLiteral(".VL"), cache);
+    line.replace(u'\\', u'/');
+    if (line.startsWith(u'/'))
+        line.remove(0, 1);
+    const auto path = cache.resolve(root + line);
+    const auto size = path ? FileSystem::fileSize(*path) : std::nullopt;
+    if (!size)
+        return std::nullopt;
+    return TrackFile{*path, playingTime(*path, *size)};
+}
+
+int TrackResolver::playingTime(const QString& path, qint64 size)
+{
+    if (size == 0)
+        return 0;
+    if (size <= 4)
+        return -1;
+    const QByteArray header = FileSystem::readFile(path, MpegDuration::kHeaderBytes).data;
+    if (!platform::TextCase::upper(QStringView(path).right(5)).contains(u".MP"))
+        return -1;
+    return MpegDuration::DurataMPEG(header, size);
+}
+
+} // namespace vastrel::catalogue
