@@ -10,9 +10,9 @@ QLatin1String controlName(LayoutControl control)
         "cmdSuona", "cmdSelBrani",   "cmdCercaBrano",  "chkOrdinaAZ", "imgCopertina",
         "lblJPEG",  "lstJPEG",       "lblRTF",         "txtBrani",    "cmdSelTesto",
         "cmdCopia", "cmdCercaTesto", "cmdCercaAvanti", "cmdCopertina"};
-    if (index(control) >= names.size())
+    if (controlIndex(control) >= names.size())
         return QLatin1String();
-    return QLatin1String(names[index(control)]);
+    return QLatin1String(names[controlIndex(control)]);
 }
 
 } // namespace vastrel::mainwindow

@@ -39,12 +39,12 @@ enum class LayoutControl
 
 inline constexpr std::size_t kLayoutControlCount = std::size_t(LayoutControl::Count);
 
-constexpr std::size_t index(LayoutControl control)
+constexpr std::size_t controlIndex(LayoutControl control)
 {
     return std::size_t(control);
 }
 
-// One value per control, indexed with index().
+// One value per control, indexed with controlIndex().
 using ControlRects = std::array<QRect, kLayoutControlCount>;
 using ControlFlags = std::array<bool, kLayoutControlCount>;
 

@@ -20,10 +20,10 @@ struct Pass
     bool maximized;
     const ControlRects& geometry;
 
-    int left(LayoutControl c) const { return geometry[index(c)].x(); }
-    int top(LayoutControl c) const { return geometry[index(c)].y(); }
-    int width(LayoutControl c) const { return geometry[index(c)].width(); }
-    int height(LayoutControl c) const { return geometry[index(c)].height(); }
+    int left(LayoutControl c) const { return geometry[controlIndex(c)].x(); }
+    int top(LayoutControl c) const { return geometry[controlIndex(c)].y(); }
+    int width(LayoutControl c) const { return geometry[controlIndex(c)].width(); }
+    int height(LayoutControl c) const { return geometry[controlIndex(c)].height(); }
 };
 
 // A rule gives one coordinate of a control; a missing rule leaves the coordinate as it is.
@@ -233,7 +233,7 @@ void setVisibility(ControlFlags& visible, bool halfMode, Pane pane)
 {
     for (const VisibilityRow& row : kLowerVisibility) {
         for (LayoutControl control : row.controls)
-            visible[index(control)] = shownIn(row, halfMode, pane);
+            visible[controlIndex(control)] = shownIn(row, halfMode, pane);
     }
 }
 
@@ -247,12 +247,12 @@ int apply(Rule rule, const Pass& pass, int unchanged)
 void place(std::span<const Row> rows, const Pass& pass, ControlRects& geometry)
 {
     for (const Row& row : rows) {
-        const QRect now = geometry[index(row.control)];
+        const QRect now = geometry[controlIndex(row.control)];
         const int left = apply(row.left, pass, now.x());
         const int top = apply(row.top, pass, now.y());
         const int width = std::max(0, apply(row.width, pass, now.width()));
         const int height = std::max(0, apply(row.height, pass, now.height()));
-        geometry[index(row.control)] = QRect(left, top, width, height);
+        geometry[controlIndex(row.control)] = QRect(left, top, width, height);
     }
 }
 
