@@ -256,7 +256,8 @@ void place(std::span<const Row> rows, const Pass& pass, ControlRects& geometry)
     }
 }
 
-// Steps 1 and 2: the frame and the module-wide limits, also for a minimized window.
+// The frame and the module-wide limits come first and are kept up to date even while the
+// window is minimized.
 void measure(const LayoutInput& in, LayoutResult& out)
 {
     if (in.minimized) {
