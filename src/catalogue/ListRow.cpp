@@ -1,5 +1,7 @@
 #include "ListRow.h"
 
+#include "platform/TextCase.h"
+
 namespace vastrel::catalogue {
 
 ListRow::ListRow(QStringView displayText, QString path) : m_path(std::move(path))
@@ -23,6 +25,19 @@ QString ListRow::text() const
     if (m_plain)
         return m_field;
     return m_field + QString(kFieldWidth - m_field.size(), u' ') + m_path;
+}
+
+bool ListRow::textEndsWithIgnoringCase(QStringView suffix) const
+{
+    if (suffix.size() > length())
+        return false;
+    const qsizetype start = length() - suffix.size();
+    for (qsizetype i = 0; i < suffix.size(); ++i) {
+        if (platform::TextCase::upperChar(at(start + i).unicode()) !=
+            platform::TextCase::upperChar(suffix[i].unicode()))
+            return false;
+    }
+    return true;
 }
 
 QChar ListRow::at(qsizetype i) const

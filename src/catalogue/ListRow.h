@@ -28,6 +28,10 @@ public:
     // Character i of text(), without building it.
     QChar at(qsizetype i) const;
     qsizetype length() const { return m_plain ? m_field.size() : kFieldWidth + m_path.size(); }
+    // Whether the whole text ends with the suffix, letter case ignored.
+    bool textEndsWithIgnoringCase(QStringView suffix) const;
+    // A key that is equal for two rows exactly when their whole texts are equal.
+    QString key() const { return m_field + QChar(u'\0') + m_path; }
 
     friend bool operator==(const ListRow& a, const ListRow& b)
     {

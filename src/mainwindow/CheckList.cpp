@@ -41,7 +41,21 @@ void CheckList::mousePressEvent(QMouseEvent* event)
 void CheckList::keyPressEvent(QKeyEvent* event)
 {
     Q_EMIT keyDown(event->key(), platform::ModifierMask::fromQt(event->modifiers()));
+    if (!event->text().isEmpty())
+        Q_EMIT keyPress(event->text().front().unicode());
     QListView::keyPressEvent(event);
+}
+
+void CheckList::focusInEvent(QFocusEvent* event)
+{
+    QListView::focusInEvent(event);
+    Q_EMIT focusIn();
+}
+
+void CheckList::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    Q_EMIT focusOut();
 }
 
 } // namespace vastrel::mainwindow

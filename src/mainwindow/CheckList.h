@@ -24,10 +24,16 @@ public:
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, int mask);
     void keyDown(int key, int mask);
+    // The character a key press types, after keyDown and before the list handles the key.
+    void keyPress(int character);
+    void focusIn();
+    void focusOut();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     catalogue::CheckListModel* m_model;

@@ -2,12 +2,12 @@
 
 #include "CheckList.h"
 #include "ImageControl.h"
+#include "TextPane.h"
 #include "platform/Fonts.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QTextEdit>
 
 // The pictures are linked into a static library: make sure they are registered.
 static void registerPictures()
@@ -95,11 +95,9 @@ void MainControls::createLists(QWidget* window)
     QFont bold = window->font();
     bold.setBold(true);
     lstAlbum->setFont(bold);
-    txtBrani = new QTextEdit(window);
+    txtBrani = new TextPane(window);
     txtBrani->setObjectName(QStringLiteral("txtBrani"));
-    txtBrani->setReadOnly(true);
-    txtBrani->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
-    txtBrani->setFont(platform::Fonts::fixedPitch(9));
+    txtBrani->setPaneFont(platform::Fonts::fixedPitch(9));
 }
 
 QLabel* MainControls::label(QWidget* window, const char* name, const QString& caption,

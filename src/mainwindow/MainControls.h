@@ -6,13 +6,13 @@
 class QComboBox;
 class QLabel;
 class QPushButton;
-class QTextEdit;
 class QWidget;
 
 namespace vastrel::mainwindow {
 
 class CheckList;
 class ImageControl;
+class TextPane;
 
 // The controls of the main window in their design state: kinds, captions, tooltips,
 // pictures, fonts, what starts enabled or visible, and the geometry the load handler
@@ -38,7 +38,7 @@ public:
     QPushButton* chkOrdinaAZ = nullptr;
     CheckList* lstBrani = nullptr;
     CheckList* lstAlbum = nullptr;
-    QTextEdit* txtBrani = nullptr;
+    TextPane* txtBrani = nullptr;
     QLabel* lblRTF = nullptr;
     QPixmap imgVuoto;
     QLabel* lblMostra = nullptr;

@@ -2,6 +2,7 @@
 
 #include "CheckList.h"
 #include "ImageControl.h"
+#include "TextPane.h"
 #include "catalogue/AlbumScan.h"
 #include "catalogue/Collation.h"
 #include "catalogue/SavedChecks.h"
@@ -14,6 +15,8 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 
 namespace vastrel::mainwindow {
@@ -40,15 +43,107 @@ frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::
     setWindowTitle(QStringLiteral("Vastrel - by Korvi"));
     setWindowIcon(programIcon());
     ui.create(this);
+    for (std::size_t i = 0; i < kLayoutControlCount; ++i)
+        m_layoutWidgets[i] = findChild<QWidget*>(controlName(LayoutControl(i)));
     connectHandlers();
     Form_Load();
 }
 
 void frmVL::connectHandlers()
 {
+    connect(ui.cboMostra, &QComboBox::currentIndexChanged, this, &frmVL::cboMostra_Click);
+    connect(ui.chkOrdinaAZ, &QPushButton::toggled, this, &frmVL::chkOrdinaAZ_Click);
+    connect(ui.cmdCopertina, &QPushButton::clicked, this, &frmVL::cmdCopertina_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(ui.imgEC[i], &ImageControl::clicked, this, [this, i] { imgEC_Click(i); });
+        connect(ui.imgEC[i], &ImageControl::doubleClicked, this, [this, i] { imgEC_Click(i); });
+    }
+    connectLists();
+    connectCommands();
+    connectTextPane();
+}
+
+// Each list records the modifiers of a gesture before the gesture changes a mark.
+void frmVL::connectLists()
+{
+    for (CheckList* list : {ui.lstAlbum, ui.lstBrani}) {
+        connect(list, &CheckList::mouseDown, this,
+                [this](Qt::MouseButton, int mask) { m_state.modifierState = mask; });
+        connect(list, &CheckList::keyDown, this,
+                [this](int, int mask) { m_state.modifierState = mask; });
+    }
     connect(ui.lstAlbum->rows(), &catalogue::CheckListModel::itemCheck, this,
             &frmVL::lstAlbum_ItemCheck);
-    connect(ui.cboMostra, &QComboBox::currentIndexChanged, this, &frmVL::cboMostra_Click);
+    connect(ui.lstBrani->rows(), &catalogue::CheckListModel::itemCheck, this,
+            &frmVL::lstBrani_ItemCheck);
+    connect(ui.lstAlbum, &CheckList::keyPress, this, &frmVL::lstAlbum_KeyPress);
+    connect(ui.lstBrani, &CheckList::keyPress, this, &frmVL::lstBrani_KeyPress);
+    connect(ui.lstJPEG->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmVL::lstJPEG_Click);
+    connect(ui.lstJPEG, &CheckList::keyDown, this, [this](int key, int) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            lstJPEG_Click();
+    });
+    connect(ui.lstJPEG, &CheckList::focusIn, this, [this] { setDefaultButtonWithdrawn(true); });
+    connect(ui.lstJPEG, &CheckList::focusOut, this, [this] { setDefaultButtonWithdrawn(false); });
+}
+
+void frmVL::connectCommands()
+{
+    const std::pair<QPushButton*, void (frmVL::*)()> clicks[] = {
+        {ui.cmdSelAlbum, &frmVL::cmdSelAlbum_Click},
+        {ui.cmdSelBrani, &frmVL::cmdSelBrani_Click},
+        {ui.cmdSuona, &frmVL::cmdSuona_Click},
+        {ui.cmdCercaBrano, &frmVL::cmdCercaBrano_Click},
+        {ui.cmdCercaTesto, &frmVL::cmdCercaTesto_Click},
+        {ui.cmdCercaAvanti, &frmVL::cmdCercaAvanti_Click},
+        {ui.cmdCopia, &frmVL::cmdCopia_Click},
+        {ui.cmdSelTesto, &frmVL::cmdSelTesto_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, handler);
+    // Right-button presses reach the select-all buttons' mode switch.
+    ui.cmdSelAlbum->installEventFilter(this);
+    ui.cmdSelBrani->installEventFilter(this);
+}
+
+void frmVL::connectTextPane()
+{
+    TextPane* pane = ui.txtBrani;
+    for (auto signal : {&TextPane::changed, &TextPane::doubleClicked, &TextPane::keyUp,
+                        &TextPane::mouseDown, &TextPane::mouseUp})
+        connect(pane, signal, this, &frmVL::refreshTextCommands);
+    connect(pane, &TextPane::keyDown, this, &frmVL::txtBrani_KeyDown);
+    connect(pane, &TextPane::focusIn, this, [this] { setDefaultButtonWithdrawn(true); });
+    connect(pane, &TextPane::focusOut, this, [this] { setDefaultButtonWithdrawn(false); });
+}
+
+bool frmVL::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const int button = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton ? 2 : 1;
+        if (watched == ui.cmdSelAlbum)
+            cmdSelAlbum_MouseDown(button);
+        else if (watched == ui.cmdSelBrani)
+            cmdSelBrani_MouseDown(button);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window's default button: Enter on a button presses that button, elsewhere it plays
+// (the text pane and the picture list withdraw the default while they have the focus).
+void frmVL::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+        if (focused->isEnabled())
+            focused->click();
+    } else if (ui.cmdSuona->isDefault() && ui.cmdSuona->isEnabled()) {
+        ui.cmdSuona->click();
+    }
 }
 
 void frmVL::Form_Load()
@@ -177,8 +272,6 @@ void frmVL::cboMostra_Click()
     Aggiorna();
     lstAlbum_ItemCheck(-1);
 }
-
-void frmVL::lstAlbum_ItemCheck(int) {}
 
 void frmVL::Form_Activate()
 {

@@ -1,13 +1,20 @@
 #pragma once
 
+#include "LayoutControl.h"
 #include "MainControls.h"
+#include "catalogue/SavedChecks.h"
 #include "startup/ModuleState.h"
 
 #include <QWidget>
+
+class QLabel;
 #include <optional>
+
+class QPushButton;
 
 namespace vastrel::platform {
 class Dialogs;
+class DirectoryCache;
 class Opener;
 } // namespace vastrel::platform
 
@@ -38,7 +45,6 @@ public:
           QWidget* parent = nullptr);
 
     void Aggiorna();
-    void lstAlbum_ItemCheck(int item);
     void Form_Activate();
     // The desktop session is ending: the next close asks nothing and cleans nothing.
     void sessionEnding();
@@ -57,15 +63,73 @@ public:
     const QString& tempFolder() const { return m_tempFolder; }
     const MainControls& controls() const { return ui; }
 
+    // The handlers, each named after its control and event. They are public so that the
+    // window's own key map, the start-up sequence and the tests reach them as the user's
+    // gestures do.
+    void lstAlbum_ItemCheck(int item);
+    void chkOrdinaAZ_Click();
+    void lstBrani_ItemCheck(int item);
+    void MostraImmagine();
+    void lstJPEG_Click();
+    void cmdCopertina_Click();
+    void Form_Resize();
+    void imgEC_Click(int index);
+    void cmdSelAlbum_Click();
+    void cmdSelBrani_Click();
+    void cmdSelAlbum_MouseDown(int button);
+    void cmdSelBrani_MouseDown(int button);
+    void lstAlbum_KeyPress(int character);
+    void lstBrani_KeyPress(int character);
+    void cmdSuona_Click();
+    void cmdCercaBrano_Click();
+    void cmdCercaTesto_Click();
+    void cmdCercaAvanti_Click();
+    void cmdCopia_Click();
+    void cmdSelTesto_Click();
+
+    // The tag of the album list: the number of checked albums as of the last rebuild.
+    const QString& albumListTag() const { return m_albumListTag; }
+    const QString& playlistText() const { return m_playlistText; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void Form_Load();
     void connectHandlers();
+    void connectLists();
+    void connectCommands();
+    void connectTextPane();
     void cboMostra_Click();
     void applyOuterGeometry();
+    void applySizeLimits();
+    catalogue::SavedChecks saveTrackChecks(bool byPath) const;
+    void restoreTrackChecks(const catalogue::SavedChecks& saved, bool byPath);
+    void choosePicture(int checkedAlbums);
+    void setCaption(QLabel* label, const QString& caption);
+    bool halfMode() const;
+
+    struct TrackText
+    {
+        QString text;
+        QString side;
+        QString trackPath;
+        int length = 0;
+    };
+    TrackText LeggiTesto(int row, platform::DirectoryCache& cache) const;
+    void refreshTextCommands();
+    void txtBrani_KeyDown(int key);
+    void setDefaultButtonWithdrawn(bool withdrawn);
+    void selectAll(CheckList* list, QPushButton* button, const QString& selectTip);
+    void switchSelectMode(CheckList* list, QPushButton* button, int buttonPressed,
+                          const QString& selectTip, const QString& deselectTip);
+    void invert(CheckList* list);
+    void checkHandler(CheckList* list, int item);
+    QString findTitle() const;
 
     startup::ModuleState& m_state;
     platform::Dialogs& m_dialogs;
@@ -81,6 +145,11 @@ private:
     // (the frame is only known then).
     std::optional<QRect> m_requestedOuter;
     QSize m_assumedFrame;
+    std::array<QWidget*, kLayoutControlCount> m_layoutWidgets{};
+    QString m_albumListTag;
+    QString m_pictureTag = QStringLiteral("[Vuoto]");
+    QString m_playlistText;
+    int m_textLength = 0;
 };
 
 } // namespace vastrel::mainwindow

@@ -7,8 +7,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QTest>
 #include <QPushButton>
+#include <QTest>
 
 using vastrel::mainwindow::CheckList;
 using vastrel::mainwindow::frmVL;
@@ -21,8 +21,7 @@ struct Window : MainWindowFixture
     explicit Window(const Collection& c)
         : MainWindowFixture(c), lstAlbum(ui().lstAlbum), cboMostra(ui().cboMostra),
           cmdSelAlbum(ui().cmdSelAlbum)
-    {
-    }
+    {}
 
     QStringList albums() const { return rows(lstAlbum); }
     QStringList checked() const { return MainWindowFixture::checked(lstAlbum); }
@@ -97,8 +96,8 @@ private Q_SLOTS:
         buildAlbums(c);
         Window w(c);
         w.cboMostra->setCurrentIndex(2);
-        clickCheckBox(w.lstAlbum, 0); // [1979] Uno
-        clickCheckBox(w.lstAlbum, 3); // [A1] Città
+        clickCheckBox(w.lstAlbum, 0);                      // [1979] Uno
+        clickCheckBox(w.lstAlbum, 3, Qt::ControlModifier); // [A1] Città
         clickRowText(w.lstAlbum, 3);
         QCOMPARE(w.checked(), QStringList({"[1979] Uno", "[A1] Città"}));
         QCOMPARE(w.current(), QString("[A1] Città"));
@@ -116,7 +115,6 @@ private Q_SLOTS:
         QCOMPARE(w.current(), QString());
         w.cboMostra->setCurrentIndex(2);
         QCOMPARE(w.checked(), QStringList({"[1979] Uno"}));
-        QCOMPARE(w.state.modifierState, 2);
     }
 
     void filterChangeIsIgnoredUnderTheHourglass()

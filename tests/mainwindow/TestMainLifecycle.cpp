@@ -1,17 +1,18 @@
 #include "mainwindow/ImageControl.h"
+#include "mainwindow/TextPane.h"
 #include "media/TempCleanup.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
 
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
-#include <QTextEdit>
 
 using vastrel::mainwindow::CheckList;
 using vastrel::mainwindow::frmVL;
@@ -104,7 +105,6 @@ private Q_SLOTS:
         MainWindowFixture f(c);
         const auto& ui = f.ui();
         QCOMPARE(f.window().windowTitle(), QString("Vastrel - by Korvi"));
-        QVERIFY(ui.lstJPEG->isHidden());
         QVERIFY(!ui.imgEC[0]->isHidden());
         QVERIFY(ui.imgEC[1]->isHidden());
         QCOMPARE(ui.imgEC[0]->toolTip(), QString(" Dimezza la Finestra Principale "));
@@ -115,8 +115,11 @@ private Q_SLOTS:
         QVERIFY(ui.lstAlbum->font().bold());
         QVERIFY(!ui.lstBrani->font().bold());
         QCOMPARE(ui.lstBrani->font().pointSize(), 9);
-        QVERIFY(QFontInfo(ui.txtBrani->font()).fixedPitch());
-        QVERIFY(ui.txtBrani->isReadOnly());
+        for (auto* view :
+             ui.txtBrani->findChildren<QAbstractScrollArea*>(Qt::FindDirectChildrenOnly)) {
+            QVERIFY(QFontInfo(view->font()).fixedPitch());
+            QVERIFY(view->property("readOnly").toBool());
+        }
         for (QLabel* l : {ui.lblRTF, ui.lblJPEG, ui.lblBrani, ui.lblAlbum})
             QVERIFY(l->text().isEmpty());
         QCOMPARE(ui.lblMostra->text(), QString("&Mostra:"));

@@ -1,0 +1,99 @@
+#include "TrackListBuilder.h"
+
+#include "BracketTag.h"
+#include "Collation.h"
+#include "SortTitle.h"
+#include "TrackFilter.h"
+#include "platform/Blanks.h"
+#include "platform/DirectoryCache.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCase.h"
+#include "platform/TextDecoder.h"
+
+namespace vastrel::catalogue {
+
+using platform::DirectoryCache;
+
+namespace {
+
+constexpr qint64 kMaxNoteBytes = 16 * 1024 * 1024;
+const QString kCrLf = QStringLiteral("\r\n");
+
+} // namespace
+
+ListRow TrackListBuilder::trackRow(const QString& album, const QString& textFile, bool alphabetical,
+                                   const QString& markerTag)
+{
+    QString name = textFile.chopped(std::min<qsizetype>(4, textFile.size()));
+    if (alphabetical)
+        name = SortTitle::of(name);
+    QString display = platform::Blanks::trim(name) + QStringLiteral("  ") + BracketTag::of(album);
+    if (!markerTag.isEmpty())
+        display += QStringLiteral(" >> ") + markerTag;
+    return ListRow(display, album + QStringLiteral("/Testi/") + textFile);
+}
+
+ListRow TrackListBuilder::pictureRow(const QString& album, const QString& pictureFile)
+{
+    const QString display =
+        platform::Blanks::trim(BracketTag::of(album) + QStringLiteral("  ") +
+                               pictureFile.chopped(std::min<qsizetype>(4, pictureFile.size())));
+    return ListRow(display, album + QStringLiteral("/Immagini/") + pictureFile);
+}
+
+void TrackListBuilder::addTracks(const QString& root, const QString& album, bool alphabetical,
+                                 int showFilter, DirectoryCache& cache, QList<ListRow>& rows)
+{
+    static const platform::Wildcard texts(u"*.txt");
+    const QString brani = root + album + QStringLiteral("/Brani/");
+    for (const QString& f : cache.fileNames(root + album + QStringLiteral("/Testi"), texts)) {
+        const TrackFilter::Result filter = TrackFilter::test(brani + f, showFilter, cache);
+        if (!filter.shown || platform::TextCase::upper(f) == u"NOTA.TXT")
+            continue;
+        rows.append(trackRow(album, f, alphabetical, filter.markerTag));
+    }
+}
+
+void TrackListBuilder::addPictures(const QString& root, const QString& album, DirectoryCache& cache,
+                                   QList<ListRow>& rows)
+{
+    static const platform::Wildcard pictures(u"*.jpg;*.gif;*.bmp");
+    for (const QString& g : cache.fileNames(root + album + QStringLiteral("/Immagini"), pictures))
+        rows.append(pictureRow(album, g));
+}
+
+void TrackListBuilder::appendNote(const QString& root, const QString& album, DirectoryCache& cache,
+                                  QString& notes)
+{
+    if (!notes.isEmpty())
+        notes += kCrLf + kCrLf + kCrLf + kCrLf;
+    notes += BracketTag::of(album) + kCrLf;
+    const auto path = cache.resolve(root + album + QStringLiteral("/Testi/Nota.txt"));
+    const auto size = path ? platform::FileSystem::fileSize(*path) : std::nullopt;
+    if (size && *size > 0) {
+        const platform::ReadResult read = platform::FileSystem::readFile(*path, kMaxNoteBytes);
+        if (read.ok()) {
+            notes += platform::TextDecoder::decode(read.data);
+            return;
+        }
+    }
+    notes += QStringLiteral("Nessuna Nota Disponibile.") + kCrLf;
+}
+
+TrackListContent TrackListBuilder::build(const QString& root, const QStringList& checkedAlbums,
+                                         bool alphabetical, int showFilter, DirectoryCache& cache)
+{
+    TrackListContent content;
+    for (const QString& album : checkedAlbums) {
+        addTracks(root, album, alphabetical, showFilter, cache, content.tracks);
+        addPictures(root, album, cache, content.pictures);
+        appendNote(root, album, cache, content.albumNotes);
+    }
+    if (alphabetical) {
+        std::stable_sort(content.tracks.begin(), content.tracks.end(),
+                         [](const ListRow& a, const ListRow& b) { return Collation::less(a, b); });
+    }
+    return content;
+}
+
+} // namespace vastrel::catalogue

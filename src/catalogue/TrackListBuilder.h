@@ -1,0 +1,46 @@
+#pragma once
+
+#include "ListRow.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vastrel::platform {
+class DirectoryCache;
+}
+
+namespace vastrel::catalogue {
+
+// What the checked albums put into the track list, the picture list and the album notes.
+struct TrackListContent
+{
+    QList<ListRow> tracks; // in the order of the list: chronological or alphabetical
+    QList<ListRow> pictures;
+    QString albumNotes;
+};
+
+// Builds the rows of the checked albums from their Testi and Immagini folders and their
+// notes. Chronological order is albums in list order and texts in listing order; the
+// alphabetical order merges all rows and sorts their whole texts by sort title.
+class TrackListBuilder
+{
+public:
+    static TrackListContent build(const QString& root, const QStringList& checkedAlbums,
+                                  bool alphabetical, int showFilter,
+                                  platform::DirectoryCache& cache);
+
+    static ListRow trackRow(const QString& album, const QString& textFile, bool alphabetical,
+                            const QString& markerTag);
+    static ListRow pictureRow(const QString& album, const QString& pictureFile);
+
+private:
+    static void addTracks(const QString& root, const QString& album, bool alphabetical,
+                          int showFilter, platform::DirectoryCache& cache, QList<ListRow>& rows);
+    static void addPictures(const QString& root, const QString& album,
+                            platform::DirectoryCache& cache, QList<ListRow>& rows);
+    static void appendNote(const QString& root, const QString& album,
+                           platform::DirectoryCache& cache, QString& notes);
+};
+
+} // namespace vastrel::catalogue
