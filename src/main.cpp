@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QSessionManager>
-
 #include <cstdio>
 
 namespace {
@@ -28,12 +27,21 @@ bool answeredOnStandardOutput(int argc, char* argv[])
     return false;
 }
 
+// A Wayland client cannot place its own windows; the start-up window and the position
+// options need that, so the X11 platform (XWayland) is preferred when it is there.
+void preferX11()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (answeredOnStandardOutput(argc, argv))
         return 0;
+    preferX11();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vastrel"));
     QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));

@@ -61,6 +61,8 @@ void frmVL::connectHandlers()
     connectLists();
     connectCommands();
     connectTextPane();
+    connect(ui.imgInfo, &ImageControl::mouseDown, this, [this] { imgInfo_MouseDown(); });
+    setUpKeyboard();
 }
 
 // Each list records the modifiers of a gesture before the gesture changes a mark.
@@ -120,6 +122,10 @@ void frmVL::connectTextPane()
 
 bool frmVL::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        if (keyPreview(watched, event))
+            return true;
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         const int button = static_cast<QMouseEvent*>(event)->button() == Qt::RightButton ? 2 : 1;
         if (watched == ui.cmdSelAlbum)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KeyMap.h"
 #include "LayoutControl.h"
 #include "MainControls.h"
 #include "catalogue/SavedChecks.h"
@@ -7,6 +8,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QLabel;
 #include <optional>
 
@@ -57,6 +59,8 @@ public:
     // Outer size and position in pixels, as the command line gives them.
     void setOuterGeometry(const QRect& outer);
     void setAboutWindow(aboutwindow::frmInfo* about) { m_about = about; }
+    // The picture the picture box shows when no picture is selected (imgVuoto).
+    void setEmptyPicture(const QPixmap& picture) { ui.imgVuoto = picture; }
 
     int mousePointer() const { return m_pointer; }
     void setMousePointer(int pointer);
@@ -86,6 +90,10 @@ public:
     void cmdCercaAvanti_Click();
     void cmdCopia_Click();
     void cmdSelTesto_Click();
+    void Form_KeyDown(KeyMap::Action action);
+    void imgInfo_MouseDown();
+    static QPoint aboutPosition(const QRect& main, QSize about, QSize screen, int border,
+                                int caption);
 
     // The tag of the album list: the number of checked albums as of the last rebuild.
     const QString& albumListTag() const { return m_albumListTag; }
@@ -104,6 +112,9 @@ private:
     void connectLists();
     void connectCommands();
     void connectTextPane();
+    void setUpKeyboard();
+    KeyMap::Result keyTable(const QKeyEvent* event) const;
+    bool keyPreview(QObject* watched, QEvent* event);
     void cboMostra_Click();
     void applyOuterGeometry();
     void applySizeLimits();

@@ -7,7 +7,7 @@
 
 namespace vastrel::media {
 
-QImage PictureLoader::load(const QString& path)
+QImage PictureLoader::read(const QString& path, const std::function<void(QImageReader&)>& prepare)
 {
     // Read through the platform layer: only regular files, and never a blocking FIFO.
     const platform::ReadResult file = platform::FileSystem::readFile(path, kMaxFileBytes + 1);
@@ -20,10 +20,26 @@ QImage PictureLoader::load(const QString& path)
     if (format != "jpeg" && format != "gif" && format != "bmp")
         return {};
     QImageReader reader(&buffer, format);
-    const QSize size = reader.size();
-    if (size.width() > kMaxSide || size.height() > kMaxSide)
-        reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio));
+    prepare(reader);
     return reader.read();
+}
+
+QImage PictureLoader::load(const QString& path)
+{
+    return read(path, [](QImageReader& reader) {
+        const QSize size = reader.size();
+        if (size.width() > kMaxSide || size.height() > kMaxSide)
+            reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio));
+    });
+}
+
+QImage PictureLoader::loadCorner(const QString& path, QSize corner)
+{
+    return read(path, [corner](QImageReader& reader) {
+        const QSize size = reader.size();
+        if (size.width() > corner.width() || size.height() > corner.height())
+            reader.setClipRect(QRect(QPoint(0, 0), corner.boundedTo(size)));
+    });
 }
 
 } // namespace vastrel::media

@@ -5,6 +5,7 @@
 #include "RootOption.h"
 #include "aboutwindow/frmInfo.h"
 #include "mainwindow/frmVL.h"
+#include "startwindow/frmStartUp.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -15,8 +16,7 @@ namespace vastrel::startup {
 
 ModVL::ModVL(platform::Dialogs& dialogs, platform::Opener& opener)
     : m_dialogs(dialogs), m_opener(opener)
-{
-}
+{}
 
 ModVL::~ModVL() = default;
 
@@ -35,6 +35,13 @@ bool ModVL::Main(const QStringList& arguments)
 
     // 9.
     m_frmVL->Aggiorna();
+
+    // 10.-13. The start-up window, until it hides itself.
+    {
+        startwindow::frmStartUp startUp(m_state, *m_frmVL);
+        startUp.move(startwindow::frmStartUp::centredOn(m_state.screen));
+        startUp.exec();
+    }
 
     // 14.-15.
     m_frmVL->show();

@@ -26,6 +26,18 @@ void buildCollection(Collection& c)
     c.album("[1983] Due").text("01 - B.txt").track("01 - B.mp3");
 }
 
+// Dismisses the start-up window as soon as it shows, with a left click as a user would.
+void dismissStartUpWindow(int tries = 100)
+{
+    QTimer::singleShot(10, [tries] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == "frmStartUp")
+            QTest::mouseClick(modal, Qt::LeftButton, {}, QPoint(240, 100));
+        else if (tries > 0)
+            dismissStartUpWindow(tries - 1);
+    });
+}
+
 struct Startup
 {
     Startup() : modVL(dialogs, opener) { qputenv("TMPDIR", QFile::encodeName(temp.path())); }
@@ -48,6 +60,7 @@ private Q_SLOTS:
         Collection c;
         buildCollection(c);
         Startup s;
+        dismissStartUpWindow();
         QVERIFY(s.modVL.Main({"/ROOT:" + c.root(), "/L:700", "/A:400", "/X:10", "/Y:20", "/AZ",
                               "/DUPLICATI", "/TESTI"}));
         auto* window = s.modVL.mainWindow();
@@ -64,6 +77,7 @@ private Q_SLOTS:
     void halfModeAndARefusedRoot()
     {
         Startup s;
+        dismissStartUpWindow();
         QVERIFY(s.modVL.Main({"/ROOT:/nowhere/at/all", "/2"}));
         QCOMPARE(s.modVL.state().collectionRoot, QCoreApplication::applicationDirPath() + "/");
         auto* window = s.modVL.mainWindow();
@@ -75,6 +89,7 @@ private Q_SLOTS:
     void aMissingReadMeGivesTheNotice()
     {
         Startup s;
+        dismissStartUpWindow();
         QVERIFY(s.modVL.Main({}));
         const QString text = s.modVL.aboutWindow()->readMe();
         QVERIFY(text.contains(" ATTENZIONE! "));
