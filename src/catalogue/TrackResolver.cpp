@@ -34,20 +34,21 @@ TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root
     return {};
 }
 
-// The first file named stem.* whose extension has three letters.
+// stem and the extension of the first file named stem.*, when that extension has three
+// letters. Only the extension is taken from the listed name: "Canzone. Parte 2.mp3", listed
+// before "Canzone.mp3", is another track's file.
 std::optional<TrackFile> TrackResolver::directFile(const QString& stem, DirectoryCache& cache)
 {
     const qsizetype slash = stem.lastIndexOf(u'/');
-    const QString folder = stem.left(slash);
-    const auto first =
-        cache.firstFileName(folder, platform::Wildcard::literal(stem.mid(slash + 1) + u'.', true));
+    const auto first = cache.firstFileName(
+        stem.left(slash), platform::Wildcard::literal(stem.mid(slash + 1) + u'.', true));
     if (!first || first->size() < 4 || first->at(first->size() - 4) != u'.')
         return std::nullopt;
-    const QString path = cache.resolve(folder).value_or(folder) + u'/' + *first;
-    const auto size = FileSystem::fileSize(path);
+    const auto path = cache.resolve(stem + first->right(4));
+    const auto size = path ? FileSystem::fileSize(*path) : std::nullopt;
     if (!size)
         return std::nullopt;
-    return TrackFile{path, playingTime(path, *size)};
+    return TrackFile{*path, playingTime(*path, *size)};
 }
 
 // The file that the duplicate marker stem.VL names, relative to the collection root.

@@ -20,6 +20,14 @@ QString DirectoryCache::join(const QString& folder, QStringView name)
     return path;
 }
 
+// A listed folder as spelled on disk: list() files a listing under the spelling it was
+// asked for too, and has resolved that spelling on the way.
+QString DirectoryCache::realFolder(const QString& folder) const
+{
+    const auto it = m_resolved.find(folder);
+    return it != m_resolved.end() && it->second ? *it->second : folder;
+}
+
 const Listing* DirectoryCache::listExact(const QString& folder)
 {
     auto it = m_listings.find(folder);
@@ -51,7 +59,7 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
         const auto listed = m_listings.find(parent);
         if (listed != m_listings.end() && listed->second && !FileSystem::isHiddenName(name)) {
             if (const qsizetype i = listed->second->find(name); i >= 0)
-                result = join(parent, listed->second->name(i));
+                result = join(realFolder(parent), listed->second->name(i));
         } else if (FileSystem::kind(path) != EntryKind::Missing) {
             result = path;
         } else if (const auto realParent = resolve(parent)) {

@@ -39,6 +39,7 @@ private:
     static QString withoutTrailingSlash(const QString& path);
     static QString join(const QString& folder, QStringView name);
     const Listing* listExact(const QString& folder);
+    QString realFolder(const QString& folder) const;
 
     struct Hash
     {

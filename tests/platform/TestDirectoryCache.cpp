@@ -76,6 +76,16 @@ private Q_SLOTS:
         QCOMPARE(cache.listingsMade(), 4);
     }
 
+    void resolvesInAFolderListedUnderAnotherSpelling()
+    {
+        Collection c;
+        c.file("[1979] Album/BRANI/Canzone.VL");
+        DirectoryCache cache;
+        QVERIFY(cache.list(c.path("[1979] Album/Brani")));
+        QCOMPARE(cache.resolve(c.path("[1979] Album/Brani/canzone.vl")),
+                 c.path("[1979] Album/BRANI/Canzone.VL"));
+    }
+
     void seesNewFilesOnlyInANewCache()
     {
         Collection c;
