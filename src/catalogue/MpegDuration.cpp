@@ -1,5 +1,8 @@
 #include "MpegDuration.h"
 
+#include <algorithm>
+#include <limits>
+
 namespace vastrel::catalogue {
 
 namespace {
@@ -62,7 +65,7 @@ int MpegDuration::DurataMPEG(const QByteArray& header, qint64 fileLength)
     // 5.-7.
     const int column = 3 * version + layer - 4;
     const qint32 bytesPerSecond = qint32(bitRate(r, column)) * 125;
-    return int(fileLength / bytesPerSecond);
+    return int(std::min<qint64>(fileLength / bytesPerSecond, std::numeric_limits<int>::max()));
 }
 
 } // namespace vastrel::catalogue

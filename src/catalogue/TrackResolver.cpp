@@ -3,6 +3,7 @@
 #include "MpegDuration.h"
 #include "TrackFilter.h"
 #include "platform/Beeper.h"
+#include "platform/Blanks.h"
 #include "platform/DirectoryCache.h"
 #include "platform/FileSystem.h"
 #include "platform/TextCase.h"
@@ -15,8 +16,9 @@ using platform::FileSystem;
 TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root,
                                     DirectoryCache& cache)
 {
-    // 1.
-    const qsizetype at = platform::TextCase::upper(textPath).indexOf(u"/TESTI/");
+    // 1. Looked for after the collection root, whose own path may hold a folder "Testi".
+    const qsizetype from = textPath.startsWith(root) ? root.size() - 1 : 0;
+    const qsizetype at = platform::TextCase::upper(textPath).indexOf(u"/TESTI/", from);
     if (at < 0) {
         platform::Beeper::beep();
         return {};
@@ -56,6 +58,8 @@ std::optional<TrackFile> TrackResolver::markedFile(const QString& stem, const QS
                                                    DirectoryCache& cache)
 {
     QString line = TrackFilter::markerFirstLine(stem + QStringLiteral(".VL"), cache);
+    // Names written on Windows lose their trailing blanks there; so do they here.
+    line = platform::Blanks::trimEnd(line);
     line.replace(u'\\', u'/');
     if (line.startsWith(u'/'))
         line.remove(0, 1);

@@ -580,6 +580,24 @@ private Q_SLOTS:
         QCOMPARE(cache.listingsMade(), listings);
         QCOMPARE(Beeper::count(), 0);
     }
+
+    void aRootInsideAFolderNamedTestiStillWorks()
+    {
+        Collection c;
+        c.file("Testi/[1983] Altro/Testi/Canzone.txt")
+            .file("Testi/[1983] Altro/Brani/Canzone.mp3", mp3(3));
+        c.file("Testi/[1983] Altro/Brani/Marcato.VL", "[1983] Altro\\Brani\\Canzone.mp3 \r\n");
+        const QString root = c.path("Testi/");
+        DirectoryCache cache;
+        const TrackFile direct =
+            TrackResolver::TrovaBrano(root + "[1983] Altro/Testi/Canzone.txt", root, cache);
+        QCOMPARE(direct.path, root + "[1983] Altro/Brani/Canzone.mp3");
+        QCOMPARE(direct.length, 3);
+        // The marker's line ends with a blank, as Windows would ignore.
+        const TrackFile marked =
+            TrackResolver::TrovaBrano(root + "[1983] Altro/Testi/Marcato.txt", root, cache);
+        QCOMPARE(marked.path, root + "[1983] Altro/Brani/Canzone.mp3");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestTrackResolver)
