@@ -1,13 +1,25 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 
-// The floor of the benchmarks: plain POSIX calls with no other logic.
+// The floors of the benchmarks: the same listings and reads as an interaction, as plain
+// POSIX calls with no other logic.
 class BareWalk
 {
 public:
-    // Reads every entry name of a folder; the number of entries, -1 when it cannot be opened.
-    static int listFolder(const QByteArray& path);
-    // Reads up to n bytes from the start of a file.
+    // Reads every entry name of a folder; the names, or nothing when it cannot be opened.
+    static QList<QByteArray> listFolder(const QByteArray& path);
+    // Reads up to n bytes from the start of a file; -1 when it cannot be opened.
     static qsizetype readStart(const QByteArray& path, qsizetype n);
+    // Reads a whole file; its size, -1 when it cannot be opened.
+    static qsizetype readWhole(const QByteArray& path);
+
+    // The album refresh: the root, each Testi and, for the filters that need it, each Brani.
+    static void albumRefresh(const QByteArray& root, bool brani);
+    // Checking albums: their Testi, Brani and Immagini, each marker's first line, each note.
+    static void checkedAlbums(const QByteArray& root, const QList<QByteArray>& albums);
+    // Checking tracks: each text whole, each Brani listing, and the first 4,100 bytes of each
+    // track file (for a duplicate, of the file its marker names).
+    static void checkedTracks(const QByteArray& root, const QList<QByteArray>& albums);
 };

@@ -1,76 +1,121 @@
-// Benchmarks of the program's interactions, each next to its file-system floor.
-// Usage: vastrel_bench [--albums N]
+// Benchmarks of the program's interactions, each next to its file-system floor measured in
+// the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT]
 
 #include "BareWalk.h"
+#include "BenchWindow.h"
 #include "SyntheticCollection.h"
 #include "Workload.h"
-#include "mainwindow/frmVL.h"
-#include "platform/Dialogs.h"
-#include "platform/Opener.h"
+#include "mainwindow/CheckList.h"
+#include "platform/DesktopOpener.h"
+#include "platform/WidgetDialogs.h"
+#include "startup/ModVL.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
-#include <dirent.h>
-
-using vastrel::mainwindow::frmVL;
 
 namespace {
 
-class NoDialogs : public vastrel::platform::Dialogs
-{
-public:
-    bool message(QWidget*, Icon, const QString&, const QString&, bool) override { return true; }
-    QString input(QWidget*, const QString&, const QString&, const QString&, QPoint) override
-    {
-        return {};
-    }
-};
-
-class NoOpener : public vastrel::platform::Opener
-{
-public:
-    bool open(const QString&, const QString&) override { return true; }
-};
-
-QList<QByteArray> subfolders(const QByteArray& root)
-{
-    QList<QByteArray> names;
-    DIR* dir = ::opendir(root.constData());
-    while (const dirent* d = dir ? ::readdir(dir) : nullptr) {
-        if (d->d_name[0] != '.')
-            names.append(QByteArray(d->d_name));
-    }
-    if (dir)
-        ::closedir(dir);
-    return names;
-}
-
-// What an album refresh cannot avoid: the root, each Testi and, under filters 0 and 1,
-// each Brani.
-void bareAlbumWalk(const QByteArray& root, bool brani)
-{
-    BareWalk::listFolder(root);
-    for (const QByteArray& name : subfolders(root)) {
-        BareWalk::listFolder(root + name + "/Testi");
-        if (brani)
-            BareWalk::listFolder(root + name + "/Brani");
-    }
-}
-
-void selectFilterQuietly(frmVL& window, int filter)
-{
-    window.setMousePointer(frmVL::Hourglass);
-    window.findChild<QComboBox*>(QStringLiteral("cboMostra"))->setCurrentIndex(filter);
-    window.setMousePointer(frmVL::Default);
-}
-
-int albumsOption(const QStringList& args)
+QList<int> sizesOption(const QStringList& args)
 {
     const qsizetype i = args.indexOf(QStringLiteral("--albums"));
-    return i >= 0 && i + 1 < args.size() ? args.at(i + 1).toInt() : 10000;
+    if (i < 0 || i + 1 >= args.size())
+        return {1000, 10000};
+    QList<int> sizes;
+    for (const QString& n : args.at(i + 1).split(u','))
+        sizes.append(n.toInt());
+    return sizes;
+}
+
+// The start-up window is dismissed as soon as it shows, as a user clicking it at once.
+void dismissStartUpWindow()
+{
+    QTimer::singleShot(0, [] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->objectName() == u"frmStartUp")
+            modal->hide();
+        else
+            dismissStartUpWindow();
+    });
+}
+
+QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QString& size)
+{
+    QList<Workload> list;
+    for (int filter : {0, 1, 2}) {
+        list.append({QStringLiteral("Aggiorna, filter %1").arg(filter) + size,
+                     [root, filter] { BareWalk::albumRefresh(root, filter != 2); },
+                     [&w] { w.window().Aggiorna(); },
+                     [&w, filter] {
+                         w.window().setMousePointer(vastrel::mainwindow::frmVL::Hourglass);
+                         w.ui().cboMostra->setCurrentIndex(filter);
+                         w.window().setMousePointer(vastrel::mainwindow::frmVL::Default);
+                     }});
+    }
+    const QList<QByteArray> fifty = w.albums(50);
+    list.append(
+        {QStringLiteral("show-filter change, 50 albums checked") + size,
+         [root, fifty] {
+             BareWalk::albumRefresh(root, true);
+             BareWalk::checkedAlbums(root, fifty);
+         },
+         [&w] { w.ui().cboMostra->setCurrentIndex(w.ui().cboMostra->currentIndex() == 1 ? 2 : 1); },
+         [&w] { w.setAlbumsQuietly(50, true); }});
+    return list;
+}
+
+QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QString& size,
+                               int albums)
+{
+    QList<Workload> list;
+    const QList<QByteArray> all = w.albums(albums);
+    list.append({QStringLiteral("check every album (cmdSelAlbum)") + size,
+                 [root, all] { BareWalk::checkedAlbums(root, all); },
+                 [&w] { w.window().cmdSelAlbum_Click(); },
+                 [&w] {
+                     w.setAlbumsQuietly(0, false);
+                     w.window().cmdSelAlbum_MouseDown(2);
+                 }});
+    list.append({QStringLiteral("title search over every track") + size,
+                 {},
+                 [&w] { w.window().cmdCercaBrano_Click(); },
+                 [] {}});
+    const QList<QByteArray> twoHundred = w.albums(200);
+    list.append({QStringLiteral("check every track of 200 albums (cmdSelBrani)"),
+                 [root, twoHundred] { BareWalk::checkedTracks(root, twoHundred); },
+                 [&w] { w.window().cmdSelBrani_Click(); },
+                 [&w] {
+                     w.listAlbums(200);
+                     w.window().cmdSelBrani_MouseDown(2);
+                 }});
+    const QList<QByteArray> oneAlbum = w.albums(1);
+    list.append({QStringLiteral("plain click on one track, 2,000 listed"),
+                 [root, oneAlbum] { BareWalk::checkedTracks(root, oneAlbum); },
+                 [&w] { w.ui().lstBrani->rows()->setChecked(0, true); },
+                 [&w] {
+                     w.listAlbums(167);
+                     w.setTracksQuietly(false);
+                     w.window().setMousePointer(vastrel::mainwindow::frmVL::Default);
+                 }});
+    return list;
+}
+
+Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
+{
+    return {QStringLiteral("start-up to the main window shown") + size,
+            [rootBytes] { BareWalk::albumRefresh(rootBytes, false); },
+            [root] {
+                vastrel::platform::WidgetDialogs dialogs;
+                vastrel::platform::DesktopOpener opener;
+                vastrel::startup::ModVL modVL(dialogs, opener);
+                dismissStartUpWindow();
+                modVL.Main({QStringLiteral("/ROOT:") + root});
+            },
+            {},
+            3};
 }
 
 } // namespace
@@ -80,30 +125,27 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int albums = albumsOption(app.arguments());
-
-    std::printf("Generating %d albums...\n", albums);
-    std::fflush(stdout);
-    SyntheticCollection::Shape shape;
-    shape.albums = albums;
-    const SyntheticCollection collection(shape);
-    const QByteArray root = QFile::encodeName(collection.root());
-
-    NoDialogs dialogs;
-    NoOpener opener;
-    auto state = vastrel::startup::ModuleState::initial(collection.root(), QSize(1280, 800));
-    frmVL window(state, dialogs, opener);
-
-    QList<Workload> workloads;
-    const QString size = QStringLiteral(" (%1 albums)").arg(albums);
-    for (int filter : {0, 1, 2}) {
-        workloads.append({QStringLiteral("Aggiorna, filter %1").arg(filter) + size,
-                          [root, filter] { bareAlbumWalk(root, filter != 2); },
-                          [&window, filter] {
-                              selectFilterQuietly(window, filter);
-                              window.Aggiorna();
-                          }});
+    for (int albums : sizesOption(app.arguments())) {
+        std::printf("\n%d albums of 12 tracks (generating...)\n", albums);
+        std::fflush(stdout);
+        SyntheticCollection::Shape shape;
+        shape.albums = albums;
+        const SyntheticCollection collection(shape);
+        const QByteArray root = QFile::encodeName(collection.root());
+        const QString size = QStringLiteral(", %1 albums").arg(albums);
+        QList<Workload> workloads;
+        {
+            BenchWindow w(collection.root());
+            workloads = albumWorkloads(w, root, size);
+            workloads += trackWorkloads(w, root, size, albums);
+            workloads.append(startUpWorkload(collection.root(), root, size));
+            const qsizetype only = app.arguments().indexOf(QStringLiteral("--only"));
+            if (only >= 0 && only + 1 < app.arguments().size()) {
+                const QString wanted = app.arguments().at(only + 1);
+                workloads.removeIf([&](const Workload& w) { return !w.name.contains(wanted); });
+            }
+            runWorkloads(workloads);
+        }
     }
-    runWorkloads(workloads);
     return 0;
 }

@@ -32,17 +32,26 @@ long peakMegabytes()
 
 void runWorkloads(const QList<Workload>& workloads)
 {
-    std::printf("%-48s %12s %12s %7s %9s\n", "workload", "median ms", "floor ms", "ratio",
+    std::printf("%-56s %10s %10s %7s %9s\n", "workload", "median ms", "floor ms", "ratio",
                 "peak MB");
     for (const Workload& w : workloads) {
         QList<double> measured, floor;
         for (int i = 0; i < w.runs; ++i) {
-            floor.append(timed(w.floor));
+            if (w.floor)
+                floor.append(timed(w.floor));
+            if (w.setup)
+                w.setup();
             measured.append(timed(w.measured));
         }
-        const double m = median(measured), f = median(floor);
-        std::printf("%-48s %12.1f %12.1f %7.2f %9ld\n", qPrintable(w.name), m, f,
-                    f > 0 ? m / f : 0.0, peakMegabytes());
+        const double m = median(measured);
+        if (floor.isEmpty()) {
+            std::printf("%-56s %10.1f %10s %7s %9ld\n", qPrintable(w.name), m, "-", "-",
+                        peakMegabytes());
+        } else {
+            const double f = median(floor);
+            std::printf("%-56s %10.1f %10.1f %7.2f %9ld\n", qPrintable(w.name), m, f,
+                        f > 0 ? m / f : 0.0, peakMegabytes());
+        }
         std::fflush(stdout);
     }
 }

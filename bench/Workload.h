@@ -9,8 +9,9 @@
 struct Workload
 {
     QString name;
-    std::function<void()> floor;
+    std::function<void()> floor; // empty when the interaction does no file-system work
     std::function<void()> measured;
+    std::function<void()> setup = {}; // before each measured run, not timed
     int runs = 5;
 };
 

@@ -55,12 +55,11 @@ QString TextDecoder::toCrLf(const QString& text)
 QString TextDecoder::decode(QByteArrayView bytes)
 {
     static constexpr char kBom[] = "\xEF\xBB\xBF";
-    QString text;
-    if (bytes.startsWith(QByteArrayView(kBom, 3)) && isValidUtf8(bytes.sliced(3)))
-        text = QString::fromUtf8(bytes.sliced(3));
-    else if (isValidUtf8(bytes))
-        text = QString::fromUtf8(bytes);
-    else
+    const QByteArrayView body = bytes.startsWith(QByteArrayView(kBom, 3)) ? bytes.sliced(3) : bytes;
+    // One pass: the UTF-8 reading is kept unless it met an invalid sequence.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(body);
+    if (utf8.hasError())
         text = decodeWindows1252(bytes);
     return toCrLf(text);
 }

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "mainwindow/frmVL.h"
+#include "platform/Dialogs.h"
+#include "platform/Opener.h"
+#include "startup/ModuleState.h"
+
+#include <QByteArray>
+#include <QList>
+
+// The real main window over a generated collection, with dialogs that answer at once and
+// an opener that does nothing, as the benchmarks drive it.
+class BenchWindow
+{
+public:
+    explicit BenchWindow(const QString& root);
+
+    vastrel::mainwindow::frmVL& window() { return *m_window; }
+    const vastrel::mainwindow::MainControls& ui() const { return m_window->controls(); }
+    // The album names as bytes, in list order, for the floors.
+    QList<QByteArray> albums(int count) const;
+
+    // Marks changed the way the program's bulk commands change them: without a rebuild.
+    void setAlbumsQuietly(int count, bool checked);
+    void setTracksQuietly(bool checked);
+    // Lists the tracks of the first count albums.
+    void listAlbums(int count);
+
+private:
+    class Dialogs : public vastrel::platform::Dialogs
+    {
+    public:
+        bool message(QWidget*, Icon, const QString&, const QString&, bool) override { return true; }
+        QString input(QWidget*, const QString&, const QString&, const QString&, QPoint) override
+        {
+            return QStringLiteral("nessun titolo ha questo");
+        }
+    };
+    class Opener : public vastrel::platform::Opener
+    {
+    public:
+        bool open(const QString&, const QString&) override { return true; }
+    };
+
+    Dialogs m_dialogs;
+    Opener m_opener;
+    vastrel::startup::ModuleState m_state;
+    std::unique_ptr<vastrel::mainwindow::frmVL> m_window;
+};
