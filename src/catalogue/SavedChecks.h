@@ -18,6 +18,8 @@ public:
     void setCurrent(const QString& key) { m_current = key; }
 
     bool wasChecked(const QString& key) const { return m_checked.contains(key); }
+    // Nothing was checked and no row was current: restoring would change nothing.
+    bool isEmpty() const { return m_checked.isEmpty() && m_current.isEmpty(); }
     bool isCurrent(const QString& key) const { return key == m_current; }
 
 private:

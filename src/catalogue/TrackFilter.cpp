@@ -42,10 +42,12 @@ TrackFilter::Result TrackFilter::test(const QString& trackPath, int filter, Dire
     // p ends with the track's name and "." once the text file's extension is gone.
     const QString p = trackPath.size() > 3 ? trackPath.chopped(3) : trackPath;
     const Split split = splitPath(p);
+    // Every question below is answered from the one listing of Brani.
+    const platform::Listing* brani = cache.list(split.folder);
+    const qsizetype marker = brani ? brani->findFile(split.name + QStringLiteral("VL")) : -1;
     Result result;
     if (filter == OnlyDuplicates) {
-        result.shown =
-            cache.hasFile(split.folder, Wildcard::literal(split.name + QStringLiteral("VL")));
+        result.shown = marker >= 0;
     } else if (filter == OnlyOriginals) {
         // Only the first file of the listing counts: with both a track file and a marker,
         // the listing's order decides.
@@ -53,8 +55,18 @@ TrackFilter::Result TrackFilter::test(const QString& trackPath, int filter, Dire
         if (first && platform::TextCase::endsWithIgnoringCase(*first, u"VL"))
             result.shown = false;
     }
-    if (result.shown)
+    if (!result.shown)
+        return result;
+    if (marker >= 0) {
+        const QString path =
+            DirectoryCache::join(cache.realFolder(split.folder), brani->name(marker));
+        const auto line = platform::FileSystem::readFirstLine(path, kMaxMarkerLine);
+        if (line.ok())
+            result.markerTag = BracketTag::of(platform::TextDecoder::decode(line.data));
+    } else if (!brani) {
+        // A folder that cannot be listed may still let its files be opened by name.
         result.markerTag = BracketTag::of(markerFirstLine(p + QStringLiteral("VL"), cache));
+    }
     return result;
 }
 

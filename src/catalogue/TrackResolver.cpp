@@ -47,10 +47,9 @@ std::optional<TrackFile> TrackResolver::directFile(const QString& stem, Director
     if (!first || first->size() < 4 || first->at(first->size() - 4) != u'.')
         return std::nullopt;
     const auto path = cache.resolve(stem + first->right(4));
-    const auto size = path ? FileSystem::fileSize(*path) : std::nullopt;
-    if (!size)
+    if (!path)
         return std::nullopt;
-    return TrackFile{*path, playingTime(*path, *size)};
+    return measured(*path);
 }
 
 // The file that the duplicate marker stem.VL names, relative to the collection root.
@@ -64,19 +63,33 @@ std::optional<TrackFile> TrackResolver::markedFile(const QString& stem, const QS
     if (line.startsWith(u'/'))
         line.remove(0, 1);
     const auto path = cache.resolve(root + line);
-    const auto size = path ? FileSystem::fileSize(*path) : std::nullopt;
-    if (!size)
+    if (!path)
         return std::nullopt;
-    return TrackFile{*path, playingTime(*path, *size)};
+    return measured(*path);
 }
 
-int TrackResolver::playingTime(const QString& path, qint64 size)
+// The file's length code; nothing when the file cannot be measured. The header is read with
+// the same opening that gives the size; a file that cannot be opened is measured apart and
+// reads as a header of zeros.
+std::optional<TrackFile> TrackResolver::measured(const QString& path)
+{
+    platform::ReadResult header = FileSystem::readFile(path, MpegDuration::kHeaderBytes);
+    if (!header.ok()) {
+        const auto size = FileSystem::fileSize(path);
+        if (!size)
+            return std::nullopt;
+        header.size = *size;
+        header.data.clear();
+    }
+    return TrackFile{path, playingTime(path, header.size, header.data)};
+}
+
+int TrackResolver::playingTime(const QString& path, qint64 size, const QByteArray& header)
 {
     if (size == 0)
         return 0;
     if (size <= 4)
         return -1;
-    const QByteArray header = FileSystem::readFile(path, MpegDuration::kHeaderBytes).data;
     if (!platform::TextCase::upper(QStringView(path).right(5)).contains(u".MP"))
         return -1;
     return MpegDuration::DurataMPEG(header, size);

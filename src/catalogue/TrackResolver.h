@@ -31,7 +31,8 @@ private:
                                                platform::DirectoryCache& cache);
     static std::optional<TrackFile> markedFile(const QString& stem, const QString& root,
                                                platform::DirectoryCache& cache);
-    static int playingTime(const QString& path, qint64 size);
+    static std::optional<TrackFile> measured(const QString& path);
+    static int playingTime(const QString& path, qint64 size, const QByteArray& header);
 };
 
 } // namespace vastrel::catalogue

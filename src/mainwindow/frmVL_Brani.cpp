@@ -33,6 +33,8 @@ catalogue::SavedChecks frmVL::saveTrackChecks(bool byPath) const
 void frmVL::restoreTrackChecks(const catalogue::SavedChecks& saved, bool byPath)
 {
     catalogue::CheckListModel& tracks = *ui.lstBrani->rows();
+    if (saved.isEmpty())
+        return;
     int current = -1;
     for (int i = 0; i < tracks.count(); ++i) {
         const QString key = byPath ? tracks.row(i).path() : tracks.row(i).key();

@@ -5,7 +5,6 @@
 #include "catalogue/TrackResolver.h"
 #include "frmVL.h"
 #include "platform/DirectoryCache.h"
-#include "platform/FileSystem.h"
 #include "platform/ModifierMask.h"
 #include "platform/TextDecoder.h"
 #include "texts/TextPaneState.h"
@@ -30,9 +29,7 @@ frmVL::TrackText frmVL::LeggiTesto(int row, platform::DirectoryCache& cache) con
 {
     // 1.-2.
     const QString path = m_state.collectionRoot + ui.lstBrani->rows()->row(row).path();
-    const auto real = cache.resolve(path);
-    const platform::ReadResult read =
-        platform::FileSystem::readFile(real.value_or(path), kMaxTextBytes);
+    const platform::ReadResult read = cache.readFile(path, kMaxTextBytes);
     const QString text = read.ok() ? platform::TextDecoder::decode(read.data) : QString();
     // 3.
     const catalogue::TrackFile track =

@@ -2,6 +2,8 @@
 
 #include "FileSystem.h"
 
+#include <cerrno>
+
 namespace vastrel::platform {
 
 QString DirectoryCache::withoutTrailingSlash(const QString& path)
@@ -56,11 +58,20 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
     } else {
         const QString parent = slash == 0 ? QStringLiteral("/") : path.left(slash);
         const QString name = path.mid(slash + 1);
-        const auto listed = m_listings.find(parent);
+        // The parent is listed once; every later lookup in it then costs no system call.
+        auto listed = m_listings.find(parent);
+        if (listed == m_listings.end() && !FileSystem::isHiddenName(name)) {
+            list(parent);
+            listed = m_listings.find(parent);
+        }
         if (listed != m_listings.end() && listed->second && !FileSystem::isHiddenName(name)) {
-            if (const qsizetype i = listed->second->find(name); i >= 0)
-                result = join(realFolder(parent), listed->second->name(i));
-        } else if (FileSystem::kind(path) != EntryKind::Missing) {
+            // Answered from the listing: nothing worth remembering.
+            const qsizetype i = listed->second->find(name);
+            if (i < 0)
+                return std::nullopt;
+            return join(realFolder(parent), listed->second->name(i));
+        }
+        if (FileSystem::kind(path) != EntryKind::Missing) {
             result = path;
         } else if (const auto realParent = resolve(parent)) {
             if (const Listing* listing = list(*realParent)) {
@@ -88,7 +99,17 @@ const Listing* DirectoryCache::list(const QString& rawFolder)
     listExact(*real);
     const auto shared = m_listings.at(*real);
     m_listings[folder] = shared;
+    m_resolved[folder] = *real;
     return shared.get();
+}
+
+ReadResult DirectoryCache::readFile(const QString& path, qint64 maxBytes)
+{
+    ReadResult read = FileSystem::readFile(path, maxBytes);
+    if (read.error != ENOENT && read.error != ENOTDIR)
+        return read;
+    const auto real = resolve(path);
+    return real && *real != path ? FileSystem::readFile(*real, maxBytes) : read;
 }
 
 QStringList DirectoryCache::fileNames(const QString& folder, const Wildcard& pattern)

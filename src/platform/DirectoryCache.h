@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Listing.h"
+#include "ReadResult.h"
 #include "Wildcard.h"
 
 #include <QList>
@@ -24,6 +25,8 @@ class DirectoryCache
 public:
     // The real path, each component spelled as on disk; nothing when a component is missing.
     std::optional<QString> resolve(const QString& path);
+    // Reads a file by its path as spelled, or else as the case-insensitive lookup finds it.
+    ReadResult readFile(const QString& path, qint64 maxBytes);
     // The visible entries of a folder; nullptr when it cannot be listed.
     const Listing* list(const QString& folder);
 
@@ -31,15 +34,16 @@ public:
     QStringList folderNames(const QString& folder);
     std::optional<QString> firstFileName(const QString& folder, const Wildcard& pattern);
     bool hasFile(const QString& folder, const Wildcard& pattern);
+    // A listed folder as spelled on disk.
+    QString realFolder(const QString& folder) const;
+    static QString join(const QString& folder, QStringView name);
 
     // How many folders were listed from disk (tests check that nothing is listed twice).
     int listingsMade() const { return m_listingsMade; }
 
 private:
     static QString withoutTrailingSlash(const QString& path);
-    static QString join(const QString& folder, QStringView name);
     const Listing* listExact(const QString& folder);
-    QString realFolder(const QString& folder) const;
 
     struct Hash
     {

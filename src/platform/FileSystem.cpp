@@ -120,8 +120,13 @@ std::optional<Listing> FileSystem::listFolder(const QString& path)
         if (d->d_name[0] == '.')
             continue;
         const EntryKind kind = kindOfDirent(dirFd, d);
-        if (kind == EntryKind::File || kind == EntryKind::Folder)
-            listing.add(NativeName::decode(QByteArrayView(d->d_name)), kind == EntryKind::Folder);
+        if (kind != EntryKind::File && kind != EntryKind::Folder)
+            continue;
+        const QByteArrayView name(d->d_name);
+        if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; }))
+            listing.addAscii(name, kind == EntryKind::Folder);
+        else
+            listing.add(NativeName::decode(name), kind == EntryKind::Folder);
     }
     ::closedir(dir);
     listing.sort();
@@ -155,8 +160,8 @@ ReadResult FileSystem::readFile(const QString& path, qint64 maxBytes)
     if (fd.get() < 0)
         return result;
     struct stat st;
-    const qint64 expected = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
-    result.data.reserve(qsizetype(std::clamp<qint64>(expected, 0, maxBytes)));
+    result.size = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
+    result.data.reserve(qsizetype(std::clamp<qint64>(result.size, 0, maxBytes)));
     char buffer[65536];
     while (result.data.size() < maxBytes) {
         const auto want = size_t(std::min<qint64>(sizeof buffer, maxBytes - result.data.size()));

@@ -12,6 +12,8 @@ class Listing
 {
 public:
     void add(QStringView name, bool isFolder);
+    // A name that is plain ASCII, added without a temporary string.
+    void addAscii(QByteArrayView name, bool isFolder);
     // Puts the entries in listing order; call once, after the last add().
     void sort();
 
@@ -26,8 +28,12 @@ public:
     // The entry with exactly this name, else the first whose upper-cased name is equal;
     // -1 when there is none.
     qsizetype find(QStringView name) const;
+    // The same among the files only.
+    qsizetype findFile(QStringView name) const;
 
 private:
+    qsizetype find(QStringView name, bool filesOnly) const;
+
     struct Entry
     {
         qsizetype offset;

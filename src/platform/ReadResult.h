@@ -9,6 +9,7 @@ struct ReadResult
 {
     QByteArray data;
     int error = 0;
+    qint64 size = -1; // the whole file's size, when it could be opened
 
     bool ok() const { return error == 0; }
 };

@@ -548,14 +548,16 @@ private Q_SLOTS:
     }
 
     // One DirectoryCache for a whole album lists its Brani folder once, however many
-    // tracks it resolves, whether their files are found directly or through markers.
+    // tracks it resolves, whether their files are found directly or through markers; the
+    // folder the markers point into is listed once as well.
     void oneListingPerAlbum_data()
     {
         QTest::addColumn<QString>("brani"); // the Brani folder's name on disk
         QTest::addColumn<int>("listings");
-        QTest::newRow("Brani") << "Brani" << 1;
-        // A failed try of "Brani", the album folder, then "brani".
-        QTest::newRow("brani in lower case") << "brani" << 3;
+        // Brani, and once the folder of the files the markers name.
+        QTest::newRow("Brani") << "Brani" << 2;
+        // A failed try of "Brani", the album folder, then "brani"; and the markers' folder.
+        QTest::newRow("brani in lower case") << "brani" << 4;
     }
 
     void oneListingPerAlbum()
