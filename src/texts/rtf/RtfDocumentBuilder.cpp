@@ -11,7 +11,7 @@ namespace vastrel::texts {
 void RtfDocumentBuilder::build(const RtfDocument& document, QTextDocument& into)
 {
     into.clear();
-    RtfDocumentBuilder builder(into);
+    RtfDocumentBuilder builder;
     QTextCursor cursor(&into);
     cursor.beginEditBlock();
     builder.m_cursor = &cursor;
@@ -19,8 +19,6 @@ void RtfDocumentBuilder::build(const RtfDocument& document, QTextDocument& into)
         builder.writeBlock(block);
     cursor.endEditBlock();
 }
-
-RtfDocumentBuilder::RtfDocumentBuilder(QTextDocument& into) : m_document(into) {}
 
 void RtfDocumentBuilder::writeBlock(const RtfBlock& block)
 {

@@ -16,14 +16,11 @@ public:
     static void build(const RtfDocument& document, QTextDocument& into);
 
 private:
-    explicit RtfDocumentBuilder(QTextDocument& into);
-
     void writeBlock(const RtfBlock& block);
     void writeParagraph(QTextCursor& cursor, const RtfParagraph& paragraph, bool& blockUsed);
     void writeTable(const RtfTable& table);
     void fillCell(QTextTable& table, int row, int column, const RtfTableCell& cell);
 
-    QTextDocument& m_document;
     QTextCursor* m_cursor = nullptr;
     bool m_blockUsed = false; // the cursor's block already holds a paragraph
 };
