@@ -38,12 +38,42 @@ void RtfBodyWriter::appendText(QStringView text, const RtfCharFormat& format)
     ++m_runCount;
 }
 
+bool RtfBodyWriter::isFull() const
+{
+    return m_paragraphCount >= RtfLimits::maxParagraphs;
+}
+
+RtfCharFormat RtfBodyWriter::lastFormat() const
+{
+    return m_runs.isEmpty() ? RtfCharFormat() : m_runs.last().format;
+}
+
 void RtfBodyWriter::endParagraph(const RtfParagraphFormat& format, bool inTable)
 {
-    if (m_paragraphCount >= RtfLimits::maxParagraphs) {
-        appendText(u"\u2028", m_runs.isEmpty() ? RtfCharFormat() : m_runs.last().format);
-        return;
-    }
+    if (isFull())
+        appendText(u"\u2028", lastFormat());
+    else
+        commitParagraph(format, inTable);
+}
+
+void RtfBodyWriter::endCell(const RtfParagraphFormat& format)
+{
+    if (isFull())
+        appendText(u"\t", lastFormat());
+    else
+        commitCell(format);
+}
+
+void RtfBodyWriter::endRow(const RtfParagraphFormat& format, const QList<int>& rightEdges)
+{
+    if (isFull())
+        appendText(u"\u2028", lastFormat());
+    else
+        commitRow(format, rightEdges);
+}
+
+void RtfBodyWriter::commitParagraph(const RtfParagraphFormat& format, bool inTable)
+{
     ++m_paragraphCount;
     RtfParagraph paragraph{format, std::move(m_runs)};
     m_runs.clear();
@@ -55,12 +85,12 @@ void RtfBodyWriter::endParagraph(const RtfParagraphFormat& format, bool inTable)
     m_document.blocks.append(std::move(paragraph));
 }
 
-void RtfBodyWriter::endCell(const RtfParagraphFormat& format)
+void RtfBodyWriter::commitCell(const RtfParagraphFormat& format)
 {
     // Some writers end a cell's last paragraph with \par before \cell: that
     // leaves nothing to add, and an empty paragraph would show as a blank line.
     if (!m_runs.isEmpty() || m_cellParagraphs.isEmpty())
-        endParagraph(format, true);
+        commitParagraph(format, true);
     if (m_cells.size() >= RtfLimits::maxCellsPerRow)
         m_cells.last().paragraphs.append(m_cellParagraphs);
     else
@@ -68,10 +98,10 @@ void RtfBodyWriter::endCell(const RtfParagraphFormat& format)
     m_cellParagraphs.clear();
 }
 
-void RtfBodyWriter::endRow(const RtfParagraphFormat& format, const QList<int>& rightEdges)
+void RtfBodyWriter::commitRow(const RtfParagraphFormat& format, const QList<int>& rightEdges)
 {
     if (!m_runs.isEmpty() || !m_cellParagraphs.isEmpty())
-        endCell(format); // text after the last \cell keeps a cell of its own
+        commitCell(format); // text after the last \cell keeps a cell of its own
     if (m_cells.isEmpty())
         return;
     for (qsizetype i = 0; i < m_cells.size() && i < rightEdges.size(); ++i)
@@ -96,14 +126,14 @@ void RtfBodyWriter::closeTable()
 {
     // Cells that no \row closed still make a row, so that their text shows.
     if (!m_cellParagraphs.isEmpty() || !m_cells.isEmpty())
-        endRow(RtfParagraphFormat(), {});
+        commitRow(RtfParagraphFormat(), {});
     m_tableOpen = false;
 }
 
 RtfDocument RtfBodyWriter::finish(const RtfParagraphFormat& format, bool inTable)
 {
     if (!m_runs.isEmpty())
-        endParagraph(format, inTable);
+        commitParagraph(format, inTable);
     closeTable();
     return std::move(m_document);
 }

@@ -19,6 +19,12 @@ public:
     RtfDocument finish(const RtfParagraphFormat& format, bool inTable);
 
 private:
+    // Past the paragraph limit breaks keep the text apart without new blocks.
+    bool isFull() const;
+    RtfCharFormat lastFormat() const;
+    void commitParagraph(const RtfParagraphFormat& format, bool inTable);
+    void commitCell(const RtfParagraphFormat& format);
+    void commitRow(const RtfParagraphFormat& format, const QList<int>& rightEdges);
     void closeTable();
     void appendRow(RtfTableRow row);
 

@@ -38,8 +38,9 @@ void RtfDocumentBuilder::writeParagraph(QTextCursor& cursor, const RtfParagraph&
     if (blockUsed) {
         cursor.insertBlock(format, markFormat);
     } else {
+        // Merged, not set: a table cell keeps its spans in this format.
         cursor.setBlockFormat(format);
-        cursor.setBlockCharFormat(markFormat);
+        cursor.mergeBlockCharFormat(markFormat);
     }
     blockUsed = true;
     for (const RtfRun& run : paragraph.runs)
