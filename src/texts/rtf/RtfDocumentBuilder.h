@@ -1,0 +1,28 @@
+#pragma once
+
+#include "RtfDocument.h"
+
+class QTextCursor;
+class QTextDocument;
+class QTextTable;
+
+namespace vastrel::texts {
+
+// Writes the document model into a QTextDocument through QTextCursor. Automatic
+// colours set nothing, so the viewer's palette (light or dark) applies.
+class RtfDocumentBuilder
+{
+public:
+    static void build(const RtfDocument& document, QTextDocument& into);
+
+private:
+    void writeBlock(const RtfBlock& block);
+    void writeParagraph(QTextCursor& cursor, const RtfParagraph& paragraph, bool& blockUsed);
+    void writeTable(const RtfTable& table);
+    void fillCell(QTextTable& table, int row, int column, const RtfTableCell& cell);
+
+    QTextCursor* m_cursor = nullptr;
+    bool m_blockUsed = false; // the cursor's block already holds a paragraph
+};
+
+} // namespace vastrel::texts
