@@ -1,5 +1,8 @@
 #include "TextPane.h"
 
+#include "texts/rtf/RtfDocumentBuilder.h"
+#include "texts/rtf/RtfReader.h"
+
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QStackedLayout>
@@ -60,6 +63,17 @@ void TextPane::setPaneFont(const QFont& font)
 
 void TextPane::setContent(const QString& pane)
 {
+    if (texts::RtfReader::isRtf(pane)) {
+        QTextDocument* document = m_rich->document();
+        document->clear();
+        texts::RtfDocumentBuilder::build(texts::RtfReader::parse(pane), *document);
+        m_plain->clear();
+        m_stack->setCurrentWidget(m_rich);
+        setFocusProxy(m_rich);
+        Q_EMIT changed();
+        return;
+    }
+    m_rich->clear();
     m_plain->setPlainText(withViewLineBreaks(pane));
     m_stack->setCurrentWidget(m_plain);
     setFocusProxy(m_plain);
