@@ -67,6 +67,7 @@ void TextPane::setContent(const QString& pane)
         QTextDocument* document = m_rich->document();
         document->clear();
         texts::RtfDocumentBuilder::build(texts::RtfReader::parse(pane), *document);
+        m_rich->moveCursor(QTextCursor::Start);
         m_plain->clear();
         m_stack->setCurrentWidget(m_rich);
         setFocusProxy(m_rich);
