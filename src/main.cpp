@@ -45,6 +45,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vastrel"));
     QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));
+    QGuiApplication::setDesktopFileName(QStringLiteral("vastrel"));
     vastrel::platform::Beeper::setSound([] { QApplication::beep(); });
     vastrel::platform::WidgetDialogs dialogs;
     vastrel::platform::DesktopOpener opener;

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 namespace vastrel::startup {
 
@@ -51,6 +52,18 @@ bool ModVL::Main(const QStringList& arguments)
     return true;
 }
 
+// A program installed system-wide does not live in its collection: when its folder holds
+// no collection and none was named, the user's music folder is opened if it holds one.
+std::optional<QString> ModVL::musicFolderRoot() const
+{
+    if (RootOption::accept(m_state.collectionRoot))
+        return std::nullopt;
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    if (music.isEmpty())
+        return std::nullopt;
+    return RootOption::accept(music.endsWith(u'/') ? music : music + u'/');
+}
+
 WindowSizeRange ModVL::sizeRange() const
 {
     const int frameHeight = m_state.borderWidth + m_state.captionHeight;
@@ -69,6 +82,8 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     if (o.rootCandidate) {
         if (const auto root = RootOption::accept(*o.rootCandidate))
             m_state.collectionRoot = *root;
+    } else if (const auto music = musicFolderRoot()) {
+        m_state.collectionRoot = *music;
     }
     // 2. The first use of the main window loads it; each selection refreshes the albums.
     m_frmVL = std::make_unique<mainwindow::frmVL>(m_state, m_dialogs, m_opener);

@@ -4,8 +4,8 @@
 #include "StartOptions.h"
 
 #include <QStringList>
-
 #include <memory>
+#include <optional>
 
 namespace vastrel::platform {
 class Dialogs;
@@ -39,6 +39,7 @@ public:
 private:
     bool ParseOptions(const QString& readMe, const QStringList& arguments);
     WindowSizeRange sizeRange() const;
+    std::optional<QString> musicFolderRoot() const;
 
     platform::Dialogs& m_dialogs;
     platform::Opener& m_opener;

@@ -143,6 +143,39 @@ private Q_SLOTS:
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(QString::fromUtf8(program.readAllStandardOutput()).startsWith(begins));
     }
+
+    void theMusicFolderIsTheFallbackCollection_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("musicHasCollection");
+        QTest::addColumn<bool>("opensMusic");
+        QTest::newRow("no root option") << QStringList{} << true << true;
+        QTest::newRow("a refused root option keeps the program folder")
+            << QStringList{"/ROOT:/nowhere"} << true << false;
+        QTest::newRow("music without a collection") << QStringList{} << false << false;
+    }
+
+    void theMusicFolderIsTheFallbackCollection()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, musicHasCollection);
+        QFETCH(bool, opensMusic);
+        Collection home;
+        home.folder(".config").folder("Music");
+        if (musicHasCollection)
+            home.album("Music/[1979] Uno").text("a.txt");
+        const QByteArray oldHome = qgetenv("HOME"), oldConfig = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path("")).chopped(1));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path(".config")));
+        Startup s;
+        dismissStartUpWindow();
+        QVERIFY(s.modVL.Main(arguments));
+        qputenv("HOME", oldHome);
+        qputenv("XDG_CONFIG_HOME", oldConfig);
+        const QString programFolder = QCoreApplication::applicationDirPath() + "/";
+        QCOMPARE(s.modVL.state().collectionRoot, opensMusic ? home.path("Music/") : programFolder);
+        QCOMPARE(s.modVL.state().readMePath, programFolder + "Leggimi.txt");
+    }
 };
 
 QTEST_MAIN(TestStartup)
