@@ -104,9 +104,9 @@ void frmVL::connectCommands()
     };
     for (const auto& [button, handler] : clicks)
         connect(button, &QPushButton::clicked, this, handler);
-    // Right-button presses reach the select-all buttons' mode switch.
-    ui.cmdSelAlbum->installEventFilter(this);
-    ui.cmdSelBrani->installEventFilter(this);
+    // Right-button presses on the select-all buttons reach their mode switch through the
+    // application-wide filter of setUpKeyboard; a filter of their own would see each press
+    // a second time and switch the mode back.
 }
 
 void frmVL::connectTextPane()
