@@ -262,6 +262,26 @@ private Q_SLOTS:
         QCOMPARE(w.window().mousePointer(), 0);
     }
 
+    // The selected match is skipped by one character only: overlapping matches are found.
+    void overlappingMatches()
+    {
+        Collection c;
+        PaneWindow w(c, "aaaa");
+        w.searchText("AA");
+        QCOMPARE(w.selection(), Selection(0, 2));
+        w.ui().cmdCercaAvanti->click();
+        QCOMPARE(w.selection(), Selection(1, 2));
+        w.ui().cmdCercaAvanti->click();
+        QCOMPARE(w.selection(), Selection(2, 2));
+        w.ui().cmdCercaAvanti->click();
+        QCOMPARE(w.selection(), Selection(0, 2));
+        // A selection that is not the string: the search starts at its first character.
+        w.ui().txtBrani->setSelection(1, 3);
+        w.ui().cmdCercaAvanti->click();
+        QCOMPARE(w.selection(), Selection(1, 2));
+        QVERIFY(w.dialogs.messages.isEmpty());
+    }
+
     void aSingleOccurrenceIsSelectedAgain()
     {
         Collection c;
