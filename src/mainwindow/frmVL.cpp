@@ -49,6 +49,15 @@ frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::
     Form_Load();
 }
 
+// The controls outlive this part of the window: what they signal while its base closes it
+// (the focus leaving the text pane or a list) must not reach the handlers of a window that
+// is half gone.
+frmVL::~frmVL()
+{
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 void frmVL::connectHandlers()
 {
     connect(ui.cboMostra, &QComboBox::currentIndexChanged, this, &frmVL::cboMostra_Click);
