@@ -95,7 +95,7 @@ private Q_SLOTS:
     void init() { Beeper::resetCount(); }
 
     // Enter plays when a list has the focus; the text pane and the picture list keep Enter
-    // for themselves; a focused button is pressed instead.
+    // for themselves; a focused button is pressed instead. F2 plays wherever the focus is.
     void enterKey_data()
     {
         QTest::addColumn<QString>("focus");
@@ -110,6 +110,8 @@ private Q_SLOTS:
         QTest::newRow("select-all button pressed")
             << "cmdSelBrani" << int(Qt::Key_Return) << false << 2;
         QTest::newRow("play button pressed") << "cmdSuona" << int(Qt::Key_Return) << true << 1;
+        QTest::newRow("F2 on the track list") << "lstBrani" << int(Qt::Key_F2) << true << 1;
+        QTest::newRow("F2 in the text pane") << "txtBrani" << int(Qt::Key_F2) << true << 1;
     }
 
     void enterKey()
@@ -155,19 +157,6 @@ private Q_SLOTS:
         QTest::keyClick(w.tracks(), Qt::Key_Return);
         QVERIFY(w.opener.opened.isEmpty());
         QCOMPARE(Beeper::count(), 0);
-    }
-
-    void f2Plays()
-    {
-        Collection c;
-        twoTracks(c);
-        TrackWindow w(c);
-        clickCheckBox(w.albums(), 0);
-        clickCheckBox(w.tracks(), 1);
-        w.tracks()->setFocus();
-        QTest::keyClick(w.tracks(), Qt::Key_F2);
-        QCOMPARE(w.opener.contents,
-                 QByteArrayList{line(c, "[1979] Uno/Brani/02 - Sera.mp3") + "\r\n"});
     }
 
     // Checked tracks none of which has a file: a beep, no file, no opener, no message.
