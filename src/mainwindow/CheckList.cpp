@@ -46,9 +46,17 @@ void CheckList::keyPressEvent(QKeyEvent* event)
     QListView::keyPressEvent(event);
 }
 
+// A list without a current row keeps none when it gets the focus: the item view would make
+// its first row current, which the handlers would then take for the user's choice (the
+// picture list would even show that picture).
 void CheckList::focusInEvent(QFocusEvent* event)
 {
-    QListView::focusInEvent(event);
+    if (currentIndex().isValid()) {
+        QListView::focusInEvent(event);
+    } else {
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+    }
     Q_EMIT focusIn();
 }
 

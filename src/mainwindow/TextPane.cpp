@@ -4,9 +4,11 @@
 #include "texts/rtf/RtfReader.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QStackedLayout>
 #include <QTextEdit>
+#include <functional>
 
 namespace vastrel::mainwindow {
 
@@ -27,17 +29,68 @@ template <typename View> QTextCursor cursorOf(const View* view)
     return view->textCursor();
 }
 
+// A view that tells the pane of the user's keys, clicks and focus once it has handled them
+// itself, so that the pane's listeners see the selection they left (a click inside a
+// selection clears it only when the button is released).
+template <typename View> class ReportingView : public View
+{
+public:
+    using Report = std::function<void(QWidget*, QEvent*)>;
+
+    ReportingView(QWidget* parent, Report report) : View(parent), m_report(std::move(report)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override
+    {
+        View::keyPressEvent(e);
+        m_report(this, e);
+    }
+    void keyReleaseEvent(QKeyEvent* e) override
+    {
+        View::keyReleaseEvent(e);
+        m_report(this, e);
+    }
+    void mousePressEvent(QMouseEvent* e) override
+    {
+        View::mousePressEvent(e);
+        m_report(this, e);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        View::mouseReleaseEvent(e);
+        m_report(this, e);
+    }
+    void mouseDoubleClickEvent(QMouseEvent* e) override
+    {
+        View::mouseDoubleClickEvent(e);
+        m_report(this, e);
+    }
+    void focusInEvent(QFocusEvent* e) override
+    {
+        View::focusInEvent(e);
+        m_report(this, e);
+    }
+    void focusOutEvent(QFocusEvent* e) override
+    {
+        View::focusOutEvent(e);
+        m_report(this, e);
+    }
+
+private:
+    Report m_report;
+};
+
 } // namespace
 
 TextPane::TextPane(QWidget* parent)
-    : QWidget(parent), m_stack(new QStackedLayout(this)), m_plain(new QPlainTextEdit(this)),
-      m_rich(new QTextEdit(this))
+    : QWidget(parent), m_stack(new QStackedLayout(this)),
+      m_plain(new ReportingView<QPlainTextEdit>(
+          this, [this](QWidget* v, QEvent* e) { viewEvent(v, e); })),
+      m_rich(new ReportingView<QTextEdit>(this, [this](QWidget* v, QEvent* e) { viewEvent(v, e); }))
 {
     m_stack->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* v : {static_cast<QWidget*>(m_plain), static_cast<QWidget*>(m_rich)}) {
-        m_stack->addWidget(v);
-        watch(v);
-    }
+    m_stack->addWidget(m_plain);
+    m_stack->addWidget(m_rich);
     m_plain->setReadOnly(true);
     m_plain->setTextInteractionFlags(kInteraction);
     m_plain->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -46,13 +99,6 @@ TextPane::TextPane(QWidget* parent)
     connect(m_plain, &QPlainTextEdit::textChanged, this, &TextPane::changed);
     connect(m_rich, &QTextEdit::textChanged, this, &TextPane::changed);
     setFocusProxy(m_plain);
-}
-
-void TextPane::watch(QWidget* v)
-{
-    v->installEventFilter(this);
-    if (auto* area = qobject_cast<QAbstractScrollArea*>(v))
-        area->viewport()->installEventFilter(this);
 }
 
 void TextPane::setPaneFont(const QFont& font)
@@ -129,7 +175,7 @@ QString TextPane::selectedText() const
     return text;
 }
 
-bool TextPane::eventFilter(QObject* watched, QEvent* event)
+void TextPane::viewEvent(QWidget* view, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
@@ -148,17 +194,16 @@ bool TextPane::eventFilter(QObject* watched, QEvent* event)
         Q_EMIT doubleClicked();
         break;
     case QEvent::FocusIn:
-        if (watched == view())
+        if (view == this->view())
             Q_EMIT focusIn();
         break;
     case QEvent::FocusOut:
-        if (watched == view())
+        if (view == this->view())
             Q_EMIT focusOut();
         break;
     default:
         break;
     }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace vastrel::mainwindow

@@ -39,12 +39,10 @@ Q_SIGNALS:
     void focusIn();
     void focusOut();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     QWidget* view() const;
-    void watch(QWidget* view);
+    // A key, click or focus event that a view has just handled.
+    void viewEvent(QWidget* view, QEvent* event);
 
     QStackedLayout* m_stack;
     QPlainTextEdit* m_plain;

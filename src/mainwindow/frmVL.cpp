@@ -49,6 +49,15 @@ frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::
     Form_Load();
 }
 
+// The controls outlive this part of the window: what they signal while its base closes it
+// (the focus leaving the text pane or a list) must not reach the handlers of a window that
+// is half gone.
+frmVL::~frmVL()
+{
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+}
+
 void frmVL::connectHandlers()
 {
     connect(ui.cboMostra, &QComboBox::currentIndexChanged, this, &frmVL::cboMostra_Click);
@@ -104,9 +113,9 @@ void frmVL::connectCommands()
     };
     for (const auto& [button, handler] : clicks)
         connect(button, &QPushButton::clicked, this, handler);
-    // Right-button presses reach the select-all buttons' mode switch.
-    ui.cmdSelAlbum->installEventFilter(this);
-    ui.cmdSelBrani->installEventFilter(this);
+    // Right-button presses on the select-all buttons reach their mode switch through the
+    // application-wide filter of setUpKeyboard; a filter of their own would see each press
+    // a second time and switch the mode back.
 }
 
 void frmVL::connectTextPane()

@@ -4,6 +4,7 @@
 #include "TextPane.h"
 #include "catalogue/TrackResolver.h"
 #include "frmVL.h"
+#include "platform/Blanks.h"
 #include "platform/DirectoryCache.h"
 #include "platform/ModifierMask.h"
 #include "platform/TextDecoder.h"
@@ -75,7 +76,8 @@ void frmVL::lstBrani_ItemCheck(int item)
             m_playlistText += t.trackPath + kCrLf;
         if (!t.side.isEmpty())
             t.text = texts::TwoColumns::Affianca(t.text, t.side, narrow);
-        if (!t.text.trimmed().isEmpty())
+        // Only blanks make a text empty: empty lines and tabs are shown as they are.
+        if (!platform::Blanks::trim(t.text).isEmpty())
             pane += t.text;
         else
             pane +=

@@ -1,11 +1,13 @@
 #include "MainWindowFixture.h"
 
-MainWindowFixture::MainWindowFixture(const Collection& collection, QSize screen)
+MainWindowFixture::MainWindowFixture(const Collection& collection, QSize screen,
+                                     vastrel::platform::Opener* otherOpener)
     : state(vastrel::startup::ModuleState::initial(collection.root(), screen)),
       m_oldTmpDir(qgetenv("TMPDIR"))
 {
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    m_window = std::make_unique<vastrel::mainwindow::frmVL>(state, dialogs, opener);
+    m_window = std::make_unique<vastrel::mainwindow::frmVL>(state, dialogs,
+                                                            otherOpener ? *otherOpener : opener);
     m_window->resize(700, 500);
     m_window->show();
 }

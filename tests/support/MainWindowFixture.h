@@ -3,19 +3,20 @@
 #include "Collection.h"
 #include "RecordingOpener.h"
 #include "ScriptedDialogs.h"
-
 #include "mainwindow/CheckList.h"
 #include "mainwindow/frmVL.h"
 #include "startup/ModuleState.h"
 
 #include <QTemporaryDir>
 
-// The real main window over a collection, with scripted dialogs, an opener that records,
-// and a system temporary folder of its own (TMPDIR), shown on the offscreen platform.
+// The real main window over a collection, with scripted dialogs, an opener that records
+// (or another opener given), and a system temporary folder of its own (TMPDIR), shown on the
+// offscreen platform.
 class MainWindowFixture
 {
 public:
-    explicit MainWindowFixture(const Collection& collection, QSize screen = QSize(1024, 768));
+    explicit MainWindowFixture(const Collection& collection, QSize screen = QSize(1024, 768),
+                               vastrel::platform::Opener* otherOpener = nullptr);
     ~MainWindowFixture();
 
     vastrel::mainwindow::frmVL& window() { return *m_window; }

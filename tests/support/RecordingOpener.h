@@ -2,9 +2,11 @@
 
 #include "platform/Opener.h"
 
+#include <QByteArrayList>
 #include <QStringList>
 
-// An opener that records the files it was asked to open and answers as told.
+// An opener that records the files it was asked to open, with their bytes at that moment
+// (empty when the file could not be read), and answers as told.
 class RecordingOpener : public vastrel::platform::Opener
 {
 public:
@@ -12,5 +14,6 @@ public:
 
     QStringList opened;
     QStringList workingFolders;
+    QByteArrayList contents;
     bool succeed = true;
 };
