@@ -114,13 +114,17 @@ void TextPane::setContent(const QString& pane)
         document->clear();
         texts::RtfDocumentBuilder::build(texts::RtfReader::parse(pane), *document);
         m_rich->moveCursor(QTextCursor::Start);
+        const QSignalBlocker quiet(m_plain);
         m_plain->clear();
         m_stack->setCurrentWidget(m_rich);
         setFocusProxy(m_rich);
         Q_EMIT changed();
         return;
     }
-    m_rich->clear();
+    {
+        const QSignalBlocker quiet(m_rich);
+        m_rich->clear();
+    }
     m_plain->setPlainText(withViewLineBreaks(pane));
     m_stack->setCurrentWidget(m_plain);
     setFocusProxy(m_plain);
