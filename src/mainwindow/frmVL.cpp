@@ -205,6 +205,11 @@ bool frmVL::event(QEvent* event)
     const auto type = event->type();
     if (m_requestedOuter && isVisible() &&
         (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        // Maximized before the frame was known: resizing now would restore the window.
+        if (isMaximized()) {
+            m_requestedOuter.reset();
+            return handled;
+        }
         const QSize frame = frameGeometry().size() - size();
         if (frame != m_assumedFrame)
             applyOuterGeometry();
