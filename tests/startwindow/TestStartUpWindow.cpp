@@ -576,6 +576,32 @@ private Q_SLOTS:
             near(modVL.mainWindow()->controls().imgVuoto.toImage().pixelColor(240, 240), kBlue));
     }
 
+    // "/MAX": the main window comes up maximised, whatever size the options asked for.
+    void theMaxOptionMaximisesTheMainWindow()
+    {
+        Collection c;
+        c.album("[1979] Uno").text("01 - A.txt");
+        ScriptedDialogs dialogs;
+        RecordingOpener opener;
+        vastrel::startup::ModVL modVL(dialogs, opener);
+        std::function<void(int)> dismiss = [&](int tries) {
+            QTimer::singleShot(10, [&, tries] {
+                QWidget* modal = QApplication::activeModalWidget();
+                if (modal && modal->objectName() == "frmStartUp")
+                    QTest::mouseClick(modal, Qt::LeftButton, {}, QPoint(240, 100));
+                else if (tries > 0)
+                    dismiss(tries - 1);
+            });
+        };
+        dismiss(200);
+        QVERIFY(modVL.Main({"/ROOT:" + c.root(), "/L:700", "/A:500", "/max"}));
+        frmVL* window = modVL.mainWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCoreApplication::processEvents();
+        QVERIFY(window->isMaximized());
+        QCOMPARE(window->frameGeometry(), window->screen()->availableGeometry());
+    }
+
 private:
     QTemporaryDir m_temp;
 };
