@@ -11,6 +11,7 @@
 #include "platform/DirectoryCache.h"
 #include "platform/PrivateTempFolder.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -47,6 +48,15 @@ frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::
         m_layoutWidgets[i] = findChild<QWidget*>(controlName(LayoutControl(i)));
     connectHandlers();
     Form_Load();
+}
+
+// The controls outlive this class while the window is taken apart, and the focus leaving
+// them then would reach handlers of a window that is gone.
+frmVL::~frmVL()
+{
+    qApp->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
 }
 
 void frmVL::connectHandlers()

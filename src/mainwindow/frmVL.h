@@ -45,6 +45,7 @@ public:
 
     frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
           QWidget* parent = nullptr);
+    ~frmVL() override;
 
     void Aggiorna();
     void Form_Activate();
