@@ -220,9 +220,9 @@ void frmStartUp::mouseDoubleClickEvent(QMouseEvent*)
 // The centre picture can drag the window anywhere, even wholly off the screen.
 bool frmStartUp::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != imgBuco)
+    auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (watched != imgBuco || mouse == nullptr)
         return QDialog::eventFilter(watched, event);
-    auto* mouse = static_cast<QMouseEvent*>(event);
     switch (event->type()) {
     case QEvent::MouseButtonPress:
         restartTimer();
