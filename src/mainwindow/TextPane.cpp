@@ -98,6 +98,9 @@ TextPane::TextPane(QWidget* parent)
     m_rich->setTextInteractionFlags(kInteraction);
     connect(m_plain, &QPlainTextEdit::textChanged, this, &TextPane::changed);
     connect(m_rich, &QTextEdit::textChanged, this, &TextPane::changed);
+    // A label hands its access key only to a buddy that takes the focus itself; the view on
+    // show receives it.
+    setFocusPolicy(Qt::StrongFocus);
     setFocusProxy(m_plain);
 }
 

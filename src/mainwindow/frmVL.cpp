@@ -11,6 +11,7 @@
 #include "platform/DirectoryCache.h"
 #include "platform/PrivateTempFolder.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -49,11 +50,11 @@ frmVL::frmVL(startup::ModuleState& state, platform::Dialogs& dialogs, platform::
     Form_Load();
 }
 
-// The controls outlive this part of the window: what they signal while its base closes it
-// (the focus leaving the text pane or a list) must not reach the handlers of a window that
-// is half gone.
+// The controls outlive this class while the window is taken apart, and the focus leaving
+// them then would reach handlers of a window that is gone.
 frmVL::~frmVL()
 {
+    qApp->removeEventFilter(this);
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
 }
@@ -214,6 +215,11 @@ bool frmVL::event(QEvent* event)
     const auto type = event->type();
     if (m_requestedOuter && isVisible() &&
         (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        // Maximized before the frame was known: resizing now would restore the window.
+        if (isMaximized()) {
+            m_requestedOuter.reset();
+            return handled;
+        }
         const QSize frame = frameGeometry().size() - size();
         if (frame != m_assumedFrame)
             applyOuterGeometry();

@@ -98,6 +98,8 @@ public:
 
     // The tag of the album list: the number of checked albums as of the last rebuild.
     const QString& albumListTag() const { return m_albumListTag; }
+    // The tag of the picture box: the full path of the picture on show, or "[Vuoto]".
+    const QString& pictureTag() const { return m_pictureTag; }
     const QString& playlistText() const { return m_playlistText; }
 
 protected:

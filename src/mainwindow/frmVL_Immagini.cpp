@@ -153,11 +153,12 @@ void frmVL::imgEC_Click(int index)
     if (isMinimized())
         return;
     setMousePointer(Busy);
+    // Taken first: the limits of the full mode can raise a low half-mode window at once.
+    const int clientHeight = height();
     ui.imgEC[1 - index]->show();
     ui.imgEC[index]->hide();
     // The limits follow the new mode before the height changes.
     applySizeLimits();
-    const int clientHeight = height();
     if (isMaximized()) {
         // 4.
         MostraImmagine();

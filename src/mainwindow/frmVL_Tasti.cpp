@@ -142,8 +142,13 @@ void frmVL::imgInfo_MouseDown()
 {
     if (m_about == nullptr)
         return;
-    const QPoint at = aboutPosition(frameGeometry(), m_about->frameGeometry().size(),
-                                    m_state.screen, m_state.borderWidth, m_state.captionHeight);
+    // Before its first showing the About window has no frame yet; it will get one like the
+    // main window's, and the outer size keeps it on the screen.
+    QSize about = m_about->frameGeometry().size();
+    if (about == m_about->size())
+        about += frameGeometry().size() - size();
+    const QPoint at = aboutPosition(frameGeometry(), about, m_state.screen, m_state.borderWidth,
+                                    m_state.captionHeight);
     // 9.-11. The picture is hidden while the About window is open.
     ui.imgInfo->hide();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

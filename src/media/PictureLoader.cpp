@@ -7,6 +7,18 @@
 
 namespace vastrel::media {
 
+namespace {
+
+// A JPEG cut short decodes without an error, its missing part grey; a whole one has its end
+// marker after the start of its last scan (picture data never holds either marker).
+bool jpegIsWhole(const QByteArray& data)
+{
+    const qsizetype lastScan = data.lastIndexOf("\xff\xda");
+    return lastScan >= 0 && data.indexOf("\xff\xd9", lastScan) >= 0;
+}
+
+} // namespace
+
 QImage PictureLoader::read(const QString& path, const std::function<void(QImageReader&)>& prepare)
 {
     // Read through the platform layer: only regular files, and never a blocking FIFO.
@@ -18,6 +30,8 @@ QImage PictureLoader::read(const QString& path, const std::function<void(QImageR
     buffer.open(QIODevice::ReadOnly);
     const QByteArray format = QImageReader::imageFormat(&buffer);
     if (format != "jpeg" && format != "gif" && format != "bmp")
+        return {};
+    if (format == "jpeg" && !jpegIsWhole(file.data))
         return {};
     QImageReader reader(&buffer, format);
     prepare(reader);

@@ -44,11 +44,12 @@ bool ModVL::Main(const QStringList& arguments)
         startUp.exec();
     }
 
-    // 14.-15.
+    // 14.-15. Maximised before it is mapped: asked for just after the mapping, the request
+    // can reach the window manager before the window is managed, and be lost.
+    if (m_maximise)
+        m_frmVL->setWindowState(m_frmVL->windowState() | Qt::WindowMaximized);
     m_frmVL->show();
     m_frmVL->Form_Activate();
-    if (m_maximise)
-        m_frmVL->showMaximized();
     return true;
 }
 
