@@ -125,6 +125,7 @@ private:
     void restoreTrackChecks(const catalogue::SavedChecks& saved, bool byPath);
     void choosePicture(int checkedAlbums);
     void setCaption(QLabel* label, const QString& caption);
+    void fitCaption(QLabel* label);
     bool halfMode() const;
 
     struct TrackText

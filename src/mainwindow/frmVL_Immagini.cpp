@@ -24,7 +24,19 @@ bool frmVL::halfMode() const
 void frmVL::setCaption(QLabel* label, const QString& caption)
 {
     label->setText(caption);
-    label->resize(label->sizeHint().width(), label->height());
+    fitCaption(label);
+}
+
+// A caption gets the width it needs, but never runs under the control to its right: the
+// album counter stops before "Mostra:", the track counter before the About picture.
+void frmVL::fitCaption(QLabel* label)
+{
+    int width = label->sizeHint().width();
+    if (label == ui.lblAlbum)
+        width = std::min(width, ui.lblMostra->x() - 4 - label->x());
+    else if (label == ui.lblBrani)
+        width = std::min(width, ui.imgInfo->x() - 4 - label->x());
+    label->resize(std::max(width, 0), label->height());
 }
 
 void frmVL::MostraImmagine()
@@ -130,6 +142,8 @@ void frmVL::Form_Resize()
             if (w->isHidden() == out.visible[i])
                 w->setVisible(out.visible[i]);
         }
+        fitCaption(ui.lblAlbum);
+        fitCaption(ui.lblBrani);
     }
     applySizeLimits();
 }

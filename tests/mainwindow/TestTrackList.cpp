@@ -1,4 +1,5 @@
 #include "catalogue/TrackListBuilder.h"
+#include "mainwindow/ImageControl.h"
 #include "platform/Beeper.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
@@ -242,6 +243,22 @@ private Q_SLOTS:
         QCOMPARE(w.checked(w.albums()), QStringList({"[1983] Due", "[1990] Tre"}));
         QCOMPARE(w.ui().lstJPEG->listIndex(), -1);
         QCOMPARE(w.ui().lblJPEG->text(), QString("&Immagini Disponibili: 2"));
+    }
+
+    void countersNeverRunUnderTheirNeighbours()
+    {
+        Collection c;
+        threeAlbums(c);
+        Window w(c);
+        w.window().resize(532, 326);
+        w.ui().cmdSelAlbum->click();
+        w.ui().cmdSelBrani->click();
+        const auto& ui = w.ui();
+        QVERIFY(ui.lblAlbum->text().startsWith("&Album Selezionati: 3"));
+        QVERIFY(ui.lblAlbum->geometry().right() < ui.lblMostra->x() - 3);
+        QVERIFY(ui.lblBrani->geometry().right() < ui.imgInfo->x() - 3);
+        w.window().resize(1000, 600);
+        QCOMPARE(ui.lblAlbum->width(), ui.lblAlbum->sizeHint().width());
     }
 };
 
