@@ -1,7 +1,8 @@
 #include "TextPane.h"
 
+#include "PlainTextView.h"
+
 #include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QStackedLayout>
 #include <QTextEdit>
 
@@ -11,15 +12,29 @@ namespace {
 
 constexpr auto kInteraction = Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse;
 
-// The views' own line breaks: CR LF and a lone CR each become one break.
-QString withViewLineBreaks(QString text)
+// The views' own line breaks: CR LF and a lone CR each become one "\n". One pass into a
+// string of the final size; a text without CR is shared as it is.
+QString withViewLineBreaks(const QString& text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    if (!text.contains(u'\r'))
+        return text;
+    QString out(text.size(), Qt::Uninitialized);
+    QChar* to = out.data();
+    const QChar* end = text.constEnd();
+    for (const QChar* from = text.constBegin(); from != end; ++from) {
+        if (*from != u'\r') {
+            *to++ = *from;
+            continue;
+        }
+        *to++ = u'\n';
+        if (from + 1 != end && from[1] == u'\n')
+            ++from;
+    }
+    out.truncate(to - out.constData());
+    return out;
 }
 
-template <typename View> QTextCursor cursorOf(const View* view)
+QTextCursor cursorOf(const QTextEdit* view)
 {
     return view->textCursor();
 }
@@ -27,7 +42,7 @@ template <typename View> QTextCursor cursorOf(const View* view)
 } // namespace
 
 TextPane::TextPane(QWidget* parent)
-    : QWidget(parent), m_stack(new QStackedLayout(this)), m_plain(new QPlainTextEdit(this)),
+    : QWidget(parent), m_stack(new QStackedLayout(this)), m_plain(new PlainTextView(this)),
       m_rich(new QTextEdit(this))
 {
     m_stack->setContentsMargins(0, 0, 0, 0);
@@ -35,12 +50,9 @@ TextPane::TextPane(QWidget* parent)
         m_stack->addWidget(v);
         watch(v);
     }
-    m_plain->setReadOnly(true);
-    m_plain->setTextInteractionFlags(kInteraction);
-    m_plain->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_rich->setReadOnly(true);
     m_rich->setTextInteractionFlags(kInteraction);
-    connect(m_plain, &QPlainTextEdit::textChanged, this, &TextPane::changed);
+    connect(m_plain, &PlainTextView::textChanged, this, &TextPane::changed);
     connect(m_rich, &QTextEdit::textChanged, this, &TextPane::changed);
     setFocusProxy(m_plain);
 }
@@ -60,7 +72,7 @@ void TextPane::setPaneFont(const QFont& font)
 
 void TextPane::setContent(const QString& pane)
 {
-    m_plain->setPlainText(withViewLineBreaks(pane));
+    m_plain->setText(withViewLineBreaks(pane));
     m_stack->setCurrentWidget(m_plain);
     setFocusProxy(m_plain);
 }
@@ -75,40 +87,44 @@ QWidget* TextPane::view() const
     return m_stack->currentWidget();
 }
 
+// The plain view's own string, shared: reading its length after every rebuild copies nothing.
 QString TextPane::plainText() const
 {
-    return isRich() ? m_rich->toPlainText() : m_plain->toPlainText();
+    return isRich() ? m_rich->toPlainText() : m_plain->text();
 }
 
 int TextPane::selectionStart() const
 {
-    return isRich() ? cursorOf(m_rich).selectionStart() : cursorOf(m_plain).selectionStart();
+    return isRich() ? cursorOf(m_rich).selectionStart() : m_plain->selectionStart();
 }
 
 int TextPane::selectionLength() const
 {
-    const QTextCursor c = isRich() ? cursorOf(m_rich) : cursorOf(m_plain);
+    if (!isRich())
+        return m_plain->selectionLength();
+    const QTextCursor c = cursorOf(m_rich);
     return c.selectionEnd() - c.selectionStart();
 }
 
 void TextPane::setSelection(int start, int length)
 {
-    QTextCursor c = isRich() ? cursorOf(m_rich) : cursorOf(m_plain);
+    if (!isRich()) {
+        m_plain->setSelection(start, length);
+        return;
+    }
+    QTextCursor c = cursorOf(m_rich);
     const int end = c.document()->characterCount() - 1;
     c.setPosition(std::clamp(start, 0, end));
     c.setPosition(std::clamp(start + length, 0, end), QTextCursor::KeepAnchor);
-    if (isRich()) {
-        m_rich->setTextCursor(c);
-        m_rich->ensureCursorVisible();
-    } else {
-        m_plain->setTextCursor(c);
-        m_plain->ensureCursorVisible();
-    }
+    m_rich->setTextCursor(c);
+    m_rich->ensureCursorVisible();
 }
 
 QString TextPane::selectedText() const
 {
-    QString text = (isRich() ? cursorOf(m_rich) : cursorOf(m_plain)).selectedText();
+    if (!isRich())
+        return m_plain->selectedText();
+    QString text = cursorOf(m_rich).selectedText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     text.replace(QChar::LineSeparator, u'\n');
     return text;
