@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QStackedLayout>
 #include <QTextEdit>
+#include <algorithm>
 
 namespace vastrel::mainwindow {
 
@@ -12,24 +13,26 @@ namespace {
 
 constexpr auto kInteraction = Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse;
 
-// The views' own line breaks: CR LF and a lone CR each become one "\n". One pass into a
-// string of the final size; a text without CR is shared as it is.
+// The views' own line breaks: CR LF and a lone CR each become one "\n". The runs between
+// CRs are found by Qt's vectorised search and copied whole into a string of the final size;
+// a text without CR is shared as it is.
 QString withViewLineBreaks(const QString& text)
 {
-    if (!text.contains(u'\r'))
+    qsizetype cr = text.indexOf(u'\r');
+    if (cr < 0)
         return text;
     QString out(text.size(), Qt::Uninitialized);
+    const QChar* from = text.constData();
     QChar* to = out.data();
-    const QChar* end = text.constEnd();
-    for (const QChar* from = text.constBegin(); from != end; ++from) {
-        if (*from != u'\r') {
-            *to++ = *from;
-            continue;
-        }
+    qsizetype pos = 0;
+    for (; cr >= 0; cr = text.indexOf(u'\r', pos)) {
+        to = std::copy(from + pos, from + cr, to);
         *to++ = u'\n';
-        if (from + 1 != end && from[1] == u'\n')
-            ++from;
+        pos = cr + 1;
+        if (pos < text.size() && from[pos] == u'\n')
+            ++pos;
     }
+    to = std::copy(from + pos, from + text.size(), to);
     out.truncate(to - out.constData());
     return out;
 }
