@@ -1,5 +1,6 @@
 #include "PlainTextView.h"
 
+#include "PlainTextAccessible.h"
 #include "PlainTextKeys.h"
 #include "PlainTextPainter.h"
 #include "texts/TabColumns.h"
@@ -33,6 +34,7 @@ bool isPageMove(Move motion)
 
 PlainTextView::PlainTextView(QWidget* parent) : QAbstractScrollArea(parent)
 {
+    PlainTextAccessible::install();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled, false);
     viewport()->setCursor(Qt::IBeamCursor);
@@ -43,6 +45,7 @@ PlainTextView::PlainTextView(QWidget* parent) : QAbstractScrollArea(parent)
 
 void PlainTextView::setText(const QString& text)
 {
+    const QString old = m_lines.text();
     m_lines.setText(text);
     const bool hadSelection = m_anchor != m_caret;
     m_anchor = m_caret = 0;
@@ -52,6 +55,7 @@ void PlainTextView::setText(const QString& text)
     horizontalScrollBar()->setValue(0);
     restartBlinking();
     viewport()->update();
+    PlainTextAccessible::textReplaced(this, old);
     Q_EMIT textChanged();
     if (hadSelection)
         Q_EMIT selectionChanged();
@@ -139,8 +143,10 @@ void PlainTextView::select(int anchor, int caret)
     m_caret = caret;
     restartBlinking();
     viewport()->update();
-    if (changed)
-        Q_EMIT selectionChanged();
+    if (!changed)
+        return;
+    PlainTextAccessible::selectionMoved(this);
+    Q_EMIT selectionChanged();
 }
 
 bool PlainTextView::event(QEvent* event)
