@@ -1,13 +1,14 @@
 #include "TextPane.h"
 
+#include "PlainTextView.h"
 #include "texts/rtf/RtfDocumentBuilder.h"
 #include "texts/rtf/RtfReader.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPlainTextEdit>
 #include <QStackedLayout>
 #include <QTextEdit>
+#include <algorithm>
 #include <functional>
 
 namespace vastrel::mainwindow {
@@ -16,15 +17,31 @@ namespace {
 
 constexpr auto kInteraction = Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse;
 
-// The views' own line breaks: CR LF and a lone CR each become one break.
-QString withViewLineBreaks(QString text)
+// The views' own line breaks: CR LF and a lone CR each become one "\n". The runs between
+// CRs are found by Qt's vectorised search and copied whole into a string of the final size;
+// a text without CR is shared as it is.
+QString withViewLineBreaks(const QString& text)
 {
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    text.replace(u'\r', u'\n');
-    return text;
+    qsizetype cr = text.indexOf(u'\r');
+    if (cr < 0)
+        return text;
+    QString out(text.size(), Qt::Uninitialized);
+    const QChar* from = text.constData();
+    QChar* to = out.data();
+    qsizetype pos = 0;
+    for (; cr >= 0; cr = text.indexOf(u'\r', pos)) {
+        to = std::copy(from + pos, from + cr, to);
+        *to++ = u'\n';
+        pos = cr + 1;
+        if (pos < text.size() && from[pos] == u'\n')
+            ++pos;
+    }
+    to = std::copy(from + pos, from + text.size(), to);
+    out.truncate(to - out.constData());
+    return out;
 }
 
-template <typename View> QTextCursor cursorOf(const View* view)
+QTextCursor cursorOf(const QTextEdit* view)
 {
     return view->textCursor();
 }
@@ -84,19 +101,16 @@ private:
 
 TextPane::TextPane(QWidget* parent)
     : QWidget(parent), m_stack(new QStackedLayout(this)),
-      m_plain(new ReportingView<QPlainTextEdit>(
-          this, [this](QWidget* v, QEvent* e) { viewEvent(v, e); })),
+      m_plain(new ReportingView<PlainTextView>(this,
+                                               [this](QWidget* v, QEvent* e) { viewEvent(v, e); })),
       m_rich(new ReportingView<QTextEdit>(this, [this](QWidget* v, QEvent* e) { viewEvent(v, e); }))
 {
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_plain);
     m_stack->addWidget(m_rich);
-    m_plain->setReadOnly(true);
-    m_plain->setTextInteractionFlags(kInteraction);
-    m_plain->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_rich->setReadOnly(true);
     m_rich->setTextInteractionFlags(kInteraction);
-    connect(m_plain, &QPlainTextEdit::textChanged, this, &TextPane::changed);
+    connect(m_plain, &PlainTextView::textChanged, this, &TextPane::changed);
     connect(m_rich, &QTextEdit::textChanged, this, &TextPane::changed);
     // A label hands its access key only to a buddy that takes the focus itself; the view on
     // show receives it.
@@ -118,7 +132,7 @@ void TextPane::setContent(const QString& pane)
         texts::RtfDocumentBuilder::build(texts::RtfReader::parse(pane), *document);
         m_rich->moveCursor(QTextCursor::Start);
         const QSignalBlocker quiet(m_plain);
-        m_plain->clear();
+        m_plain->setText(QString());
         m_stack->setCurrentWidget(m_rich);
         setFocusProxy(m_rich);
         Q_EMIT changed();
@@ -128,7 +142,7 @@ void TextPane::setContent(const QString& pane)
         const QSignalBlocker quiet(m_rich);
         m_rich->clear();
     }
-    m_plain->setPlainText(withViewLineBreaks(pane));
+    m_plain->setText(withViewLineBreaks(pane));
     m_stack->setCurrentWidget(m_plain);
     setFocusProxy(m_plain);
 }
@@ -143,40 +157,44 @@ QWidget* TextPane::view() const
     return m_stack->currentWidget();
 }
 
+// The plain view's own string, shared: reading its length after every rebuild copies nothing.
 QString TextPane::plainText() const
 {
-    return isRich() ? m_rich->toPlainText() : m_plain->toPlainText();
+    return isRich() ? m_rich->toPlainText() : m_plain->text();
 }
 
 int TextPane::selectionStart() const
 {
-    return isRich() ? cursorOf(m_rich).selectionStart() : cursorOf(m_plain).selectionStart();
+    return isRich() ? cursorOf(m_rich).selectionStart() : m_plain->selectionStart();
 }
 
 int TextPane::selectionLength() const
 {
-    const QTextCursor c = isRich() ? cursorOf(m_rich) : cursorOf(m_plain);
+    if (!isRich())
+        return m_plain->selectionLength();
+    const QTextCursor c = cursorOf(m_rich);
     return c.selectionEnd() - c.selectionStart();
 }
 
 void TextPane::setSelection(int start, int length)
 {
-    QTextCursor c = isRich() ? cursorOf(m_rich) : cursorOf(m_plain);
+    if (!isRich()) {
+        m_plain->setSelection(start, length);
+        return;
+    }
+    QTextCursor c = cursorOf(m_rich);
     const int end = c.document()->characterCount() - 1;
     c.setPosition(std::clamp(start, 0, end));
     c.setPosition(std::clamp(start + length, 0, end), QTextCursor::KeepAnchor);
-    if (isRich()) {
-        m_rich->setTextCursor(c);
-        m_rich->ensureCursorVisible();
-    } else {
-        m_plain->setTextCursor(c);
-        m_plain->ensureCursorVisible();
-    }
+    m_rich->setTextCursor(c);
+    m_rich->ensureCursorVisible();
 }
 
 QString TextPane::selectedText() const
 {
-    QString text = (isRich() ? cursorOf(m_rich) : cursorOf(m_plain)).selectedText();
+    if (!isRich())
+        return m_plain->selectedText();
+    QString text = cursorOf(m_rich).selectedText();
     text.replace(QChar::ParagraphSeparator, u'\n');
     text.replace(QChar::LineSeparator, u'\n');
     return text;

@@ -2,11 +2,12 @@
 
 #include <QWidget>
 
-class QPlainTextEdit;
 class QStackedLayout;
 class QTextEdit;
 
 namespace vastrel::mainwindow {
+
+class PlainTextView;
 
 // The text pane: texts, notes and introductions, read-only but with a caret and keyboard
 // and mouse selection. Plain text goes to a plain-text view, which lays out only what is
@@ -45,7 +46,7 @@ private:
     void viewEvent(QWidget* view, QEvent* event);
 
     QStackedLayout* m_stack;
-    QPlainTextEdit* m_plain;
+    PlainTextView* m_plain;
     QTextEdit* m_rich;
 };
 

@@ -1,10 +1,10 @@
+#include "mainwindow/PlainTextView.h"
 #include "platform/Beeper.h"
 #include "support/Collection.h"
 #include "support/TrackWindow.h"
 
 #include <QClipboard>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 
 using vastrel::platform::Beeper;
@@ -64,7 +64,10 @@ struct PaneWindow : TrackWindow
         clickCheckBox(albums(), 0);
         clickCheckBox(tracks(), 0);
     }
-    QPlainTextEdit* view() const { return ui().txtBrani->findChild<QPlainTextEdit*>(); }
+    vastrel::mainwindow::PlainTextView* view() const
+    {
+        return ui().txtBrani->findChild<vastrel::mainwindow::PlainTextView*>();
+    }
     QPair<int, int> selection() const
     {
         return {ui().txtBrani->selectionStart(), ui().txtBrani->selectionLength()};
