@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -106,6 +107,36 @@ bool toNative(const QString& path, QByteArray& native)
     return !native.contains('\0') && !native.isEmpty();
 }
 
+// Reads a regular file chunk by chunk straight into the result, until maxBytes, the end of
+// the file, or `enough` (which sees the data and where the last chunk began) says stop.
+ReadResult readChunks(const QString& path, qint64 maxBytes, qint64 chunk,
+                      const std::function<bool(QByteArray&, qsizetype)>& enough)
+{
+    ReadResult result;
+    const Fd fd(openRegular(path, result.error));
+    if (fd.get() < 0)
+        return result;
+    struct stat st;
+    result.size = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
+    // A file read whole takes one read of its size and one that finds the end.
+    const qint64 step = std::clamp<qint64>(result.size + 1, 1, chunk);
+    while (result.data.size() < maxBytes) {
+        const qsizetype before = result.data.size();
+        result.data.resize(before + qsizetype(std::min<qint64>(step, maxBytes - before)));
+        const ssize_t n =
+            readSome(fd.get(), result.data.data() + before, size_t(result.data.size() - before));
+        if (n < 0) {
+            result.error = errno == EAGAIN ? EIO : errno;
+            result.data.clear();
+            return result;
+        }
+        result.data.truncate(before + n);
+        if (n == 0 || enough(result.data, before))
+            break;
+    }
+    return result;
+}
+
 } // namespace
 
 std::optional<Listing> FileSystem::listFolder(const QString& path)
@@ -155,57 +186,20 @@ std::optional<qint64> FileSystem::fileSize(const QString& path)
 
 ReadResult FileSystem::readFile(const QString& path, qint64 maxBytes)
 {
-    ReadResult result;
-    const Fd fd(openRegular(path, result.error));
-    if (fd.get() < 0)
-        return result;
-    struct stat st;
-    result.size = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
-    result.data.reserve(qsizetype(std::clamp<qint64>(result.size, 0, maxBytes)));
-    char buffer[65536];
-    while (result.data.size() < maxBytes) {
-        const auto want = size_t(std::min<qint64>(sizeof buffer, maxBytes - result.data.size()));
-        const ssize_t n = readSome(fd.get(), buffer, want);
-        if (n < 0) {
-            result.error = errno == EAGAIN ? EIO : errno;
-            result.data.clear();
-            return result;
-        }
-        if (n == 0)
-            break;
-        result.data.append(buffer, qsizetype(n));
-    }
-    return result;
+    return readChunks(path, maxBytes, 1 << 20, [](QByteArray&, qsizetype) { return false; });
 }
 
 ReadResult FileSystem::readFirstLine(const QString& path, qsizetype maxBytes)
 {
-    ReadResult result;
-    const Fd fd(openRegular(path, result.error));
-    if (fd.get() < 0)
-        return result;
-    char buffer[4096];
-    while (result.data.size() < maxBytes) {
-        const auto want = size_t(std::min<qsizetype>(sizeof buffer, maxBytes - result.data.size()));
-        const ssize_t n = readSome(fd.get(), buffer, want);
-        if (n < 0) {
-            result.error = errno == EAGAIN ? EIO : errno;
-            result.data.clear();
-            return result;
+    return readChunks(path, maxBytes, 4096, [](QByteArray& data, qsizetype from) {
+        for (qsizetype i = from; i < data.size(); ++i) {
+            if (data[i] == '\r' || data[i] == '\n') {
+                data.truncate(i);
+                return true;
+            }
         }
-        if (n == 0)
-            break;
-        const QByteArrayView chunk(buffer, qsizetype(n));
-        const qsizetype cr = chunk.indexOf('\r');
-        const qsizetype lf = chunk.indexOf('\n');
-        const qsizetype end = cr < 0 ? lf : (lf < 0 ? cr : std::min(cr, lf));
-        if (end >= 0) {
-            result.data.append(chunk.first(end));
-            break;
-        }
-        result.data.append(chunk);
-    }
-    return result;
+        return false;
+    });
 }
 
 bool FileSystem::writeFile(const QString& path, QByteArrayView data)
