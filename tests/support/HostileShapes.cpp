@@ -77,7 +77,7 @@ void hugeFolders(Collection& c)
     for (int i = 0; i < 50000; ++i) {
         const QByteArray name = QByteArray::number(i).rightJustified(5, '0');
         c.rawFile("[2000] Ostile/Testi/" + name + ".txt", "");
-        c.rawFile("[2000] Ostile/Brani/" + name + ".mp3", "\xff\xfb\x90\x00\x00");
+        c.rawFile("[2000] Ostile/Brani/" + name + ".mp3", QByteArray::fromHex("fffb900000"));
     }
 }
 

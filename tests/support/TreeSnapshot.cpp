@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QFile>
+#include <QSet>
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
@@ -156,13 +157,16 @@ QByteArrayList take(const QString& root)
 
 QByteArray difference(const QByteArrayList& before, const QByteArrayList& after)
 {
+    // Sets, not list searches: a snapshot of a huge folder has a hundred thousand lines.
+    const QSet<QByteArray> was(before.cbegin(), before.cend());
+    const QSet<QByteArray> is(after.cbegin(), after.cend());
     QByteArray out;
     for (const QByteArray& line : before) {
-        if (!after.contains(line))
+        if (!is.contains(line))
             out += "- " + line + '\n';
     }
     for (const QByteArray& line : after) {
-        if (!before.contains(line))
+        if (!was.contains(line))
             out += "+ " + line + '\n';
     }
     return out;
