@@ -116,7 +116,9 @@ QStringList DirectoryCache::fileNames(const QString& folder, const Wildcard& pat
 {
     QStringList names;
     if (const Listing* listing = list(folder)) {
-        for (qsizetype i = 0; i < listing->size(); ++i) {
+        const QString prefix = pattern.prefix();
+        for (qsizetype i = listing->lowerBound(prefix);
+             i < listing->size() && listing->startsWith(i, prefix); ++i) {
             if (!listing->isFolder(i) && pattern.matches(listing->name(i)))
                 names.append(listing->name(i).toString());
         }
@@ -139,7 +141,9 @@ QStringList DirectoryCache::folderNames(const QString& folder)
 std::optional<QString> DirectoryCache::firstFileName(const QString& folder, const Wildcard& pattern)
 {
     if (const Listing* listing = list(folder)) {
-        for (qsizetype i = 0; i < listing->size(); ++i) {
+        const QString prefix = pattern.prefix();
+        for (qsizetype i = listing->lowerBound(prefix);
+             i < listing->size() && listing->startsWith(i, prefix); ++i) {
             if (!listing->isFolder(i) && pattern.matches(listing->name(i)))
                 return listing->name(i).toString();
         }

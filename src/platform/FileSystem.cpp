@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
@@ -202,26 +203,39 @@ ReadResult FileSystem::readFirstLine(const QString& path, qsizetype maxBytes)
     });
 }
 
-bool FileSystem::writeFile(const QString& path, QByteArrayView data)
+namespace {
+
+bool writeAll(int fd, QByteArrayView data)
 {
-    QByteArray native;
-    if (!toNative(path, native))
-        return false;
-    const Fd fd(::open(native.constData(),
-                       O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
-    if (fd.get() < 0)
-        return false;
-    struct stat st;
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode))
-        return false;
     qsizetype written = 0;
     while (written < data.size()) {
-        const ssize_t n = ::write(fd.get(), data.data() + written, size_t(data.size() - written));
+        const ssize_t n = ::write(fd, data.data() + written, size_t(data.size() - written));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
             return false;
         written += n;
+    }
+    return true;
+}
+
+} // namespace
+
+// The bytes go into a new file of a free name next to the target, which then takes the
+// target's name: whatever had that name (a link, a second name of another file, a FIFO) is
+// replaced, and what it led to is never written.
+bool FileSystem::writeFile(const QString& path, QByteArrayView data)
+{
+    QByteArray native;
+    if (!toNative(path, native))
+        return false;
+    QByteArray fresh = native + ".XXXXXX";
+    const Fd fd(::mkostemp(fresh.data(), O_CLOEXEC));
+    if (fd.get() < 0)
+        return false;
+    if (!writeAll(fd.get(), data) || ::rename(fresh.constData(), native.constData()) != 0) {
+        ::unlink(fresh.constData());
+        return false;
     }
     return true;
 }

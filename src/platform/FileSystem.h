@@ -32,7 +32,7 @@ public:
     static ReadResult readFile(const QString& path, qint64 maxBytes);
     // The bytes before the first CR or LF, at most maxBytes of them.
     static ReadResult readFirstLine(const QString& path, qsizetype maxBytes);
-    // Creates or truncates a regular file and writes it whole; never follows a link.
+    // Puts a new regular file with these bytes under the name; never writes through a link.
     static bool writeFile(const QString& path, QByteArrayView data);
     static bool removeFile(const QString& path);
 

@@ -31,17 +31,50 @@ void Listing::sort()
     });
 }
 
+// The names equal to the wanted one but for letter case sit together in listing order, the
+// exact one among them in its place: a binary search finds them in a folder of any size.
 qsizetype Listing::find(QStringView wanted, bool filesOnly) const
 {
-    for (qsizetype i = 0; i < size(); ++i) {
-        if (name(i) == wanted && !(filesOnly && isFolder(i)))
+    const QString upper = TextCase::upper(wanted);
+    qsizetype first = -1;
+    for (qsizetype i = lowerBound(upper);
+         i < size() && name(i).size() == wanted.size() && startsWith(i, upper); ++i) {
+        if (filesOnly && isFolder(i))
+            continue;
+        if (name(i) == wanted)
             return i;
+        if (first < 0)
+            first = i;
     }
-    for (qsizetype i = 0; i < size(); ++i) {
-        if (TextCase::equalIgnoringCase(name(i), wanted) && !(filesOnly && isFolder(i)))
-            return i;
+    return first;
+}
+
+qsizetype Listing::lowerBound(QStringView upperPrefix) const
+{
+    const QStringView names(m_names);
+    const auto below = [&](const Entry& e) {
+        const QStringView n = names.sliced(e.offset, e.length);
+        const qsizetype common = std::min(n.size(), upperPrefix.size());
+        for (qsizetype i = 0; i < common; ++i) {
+            const char16_t c = TextCase::upperChar(n[i].unicode());
+            if (c != upperPrefix[i].unicode())
+                return c < upperPrefix[i].unicode();
+        }
+        return n.size() < upperPrefix.size();
+    };
+    return std::partition_point(m_entries.begin(), m_entries.end(), below) - m_entries.begin();
+}
+
+bool Listing::startsWith(qsizetype i, QStringView upperPrefix) const
+{
+    const QStringView n = name(i);
+    if (n.size() < upperPrefix.size())
+        return false;
+    for (qsizetype k = 0; k < upperPrefix.size(); ++k) {
+        if (TextCase::upperChar(n[k].unicode()) != upperPrefix[k].unicode())
+            return false;
     }
-    return -1;
+    return true;
 }
 
 qsizetype Listing::find(QStringView wanted) const

@@ -30,6 +30,10 @@ public:
     qsizetype find(QStringView name) const;
     // The same among the files only.
     qsizetype findFile(QStringView name) const;
+    // The entries whose names begin with the upper-cased prefix, letter case ignored, are
+    // the ones from lowerBound(prefix) on for as long as startsWith() holds.
+    qsizetype lowerBound(QStringView upperPrefix) const;
+    bool startsWith(qsizetype i, QStringView upperPrefix) const;
 
 private:
     qsizetype find(QStringView name, bool filesOnly) const;

@@ -48,6 +48,20 @@ bool Wildcard::matches(QStringView name) const
     return false;
 }
 
+QString Wildcard::prefix() const
+{
+    if (m_patterns.size() != 1)
+        return {};
+    const Pattern& p = m_patterns.constFirst();
+    qsizetype n = 0;
+    while (n < p.upper.size() && !p.wild[n])
+        ++n;
+    // "name.*" also takes "name": the dot is not part of every match.
+    if (n > 0 && p.upper[n - 1] == u'.')
+        --n;
+    return p.upper.left(n);
+}
+
 // Iterative glob match with back-tracking to the last "*": no recursion depth for hostile
 // names. Only the first `length` characters of the pattern take part; the name is
 // upper-cased character by character as it is read.

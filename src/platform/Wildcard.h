@@ -17,6 +17,9 @@ public:
     static Wildcard literal(QStringView name, bool anythingAfter = false);
 
     bool matches(QStringView name) const;
+    // Upper-cased text that every matching name begins with, letter case ignored (empty
+    // when the patterns share none): it narrows a sorted listing down to the candidates.
+    QString prefix() const;
 
 private:
     struct Pattern

@@ -107,6 +107,56 @@ private Q_SLOTS:
         QCOMPARE(cache.fileNames(c.path("x"), Wildcard(u"*.txt")), QStringList({"a.txt"}));
         QCOMPARE(cache.folderNames(c.path("x")), QStringList({"b.txt", "Sub"}));
     }
+
+    // Lookups narrow the listing down to the names that can match; they must find exactly
+    // what going through the whole listing finds, in the same order.
+    void narrowedLookupsFindWhatAFullScanFinds_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<bool>("literal");
+        for (const char* p :
+             {"canzone.*", "CANZONE.", "canzone", "Canzone.mp3", "can*", "c?nzone.*", "*.mp3",
+              "é.*", "*", "a*b.*", "canzone.mp3;*.VL", "canzone..*"}) {
+            QTest::newRow(p) << QString::fromUtf8(p) << false;
+            QTest::newRow(QByteArray("literal ").append(p).constData())
+                << QString::fromUtf8(p) << true;
+        }
+    }
+
+    void narrowedLookupsFindWhatAFullScanFinds()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(bool, literal);
+        Collection c;
+        for (const char* name : {"canzone", "Canzone.mp3", "CANZONE.VL", "canzone.", "canzone..x",
+                                 "canzonetta.mp3", "can*.mp3", "c?nzone.wav", "cb.mp3", "bz.mp3",
+                                 "É.mp3", "é", "a*b.txt", "ab.txt", "z", "[canzone].mp3"})
+            c.file(QStringLiteral("x/") + QString::fromUtf8(name));
+        c.folder("x/canzone.d");
+        const Wildcard w = literal ? Wildcard::literal(pattern, true) : Wildcard(pattern);
+        QStringList all;
+        for (const QString& name : DirectoryCache().fileNames(c.path("x"), Wildcard(u"*")))
+            if (w.matches(name))
+                all.append(name);
+        DirectoryCache cache;
+        QCOMPARE(cache.fileNames(c.path("x"), w), all);
+        QCOMPARE(cache.firstFileName(c.path("x"), w),
+                 all.isEmpty() ? std::nullopt : std::optional(all.first()));
+    }
+
+    void findsANameWhateverItsCaseInAHugeFolder()
+    {
+        Collection c;
+        for (int i = 0; i < 3000; ++i)
+            c.file(QStringLiteral("x/%1.txt").arg(i, 4, 10, QLatin1Char('0')));
+        c.file("x/Finale.TXT").file("x/finale.txt");
+        DirectoryCache cache;
+        QCOMPARE(cache.resolve(c.path("x/FINALE.txt")), c.path("x/Finale.TXT"));
+        QCOMPARE(cache.resolve(c.path("x/finale.txt")), c.path("x/finale.txt"));
+        QCOMPARE(cache.resolve(c.path("x/2999.TXT")), c.path("x/2999.txt"));
+        QCOMPARE(cache.resolve(c.path("x/0000.txt")), c.path("x/0000.txt"));
+        QVERIFY(!cache.resolve(c.path("x/3000.txt")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestDirectoryCache)

@@ -3,6 +3,7 @@
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <sys/stat.h>
@@ -150,17 +151,45 @@ private Q_SLOTS:
         QCOMPARE(FileSystem::readFirstLine(c.path("enorme.VL"), 32768).data.size(), 32768);
     }
 
-    void writeFileNeverFollowsALink()
+    void writeFileReplacesTheNameNotWhatItLeadsTo_data()
     {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::newRow("nothing") << QByteArray();
+        QTest::newRow("a file") << QByteArray("file");
+        QTest::newRow("a link") << QByteArray("link");
+        QTest::newRow("a second name") << QByteArray("hard link");
+        QTest::newRow("a FIFO") << QByteArray("fifo");
+    }
+
+    void writeFileReplacesTheNameNotWhatItLeadsTo()
+    {
+        QFETCH(QByteArray, kind);
         Collection c;
         c.file("bersaglio", "originale");
-        QVERIFY(::symlink(QFile::encodeName(c.path("bersaglio")).constData(),
-                          QFile::encodeName(c.path("link")).constData()) == 0);
-        QVERIFY(!FileSystem::writeFile(c.path("link"), "sovrascritto"));
+        const QByteArray target = QFile::encodeName(c.path("bersaglio"));
+        const QByteArray name = QFile::encodeName(c.path("nome"));
+        if (kind == "file")
+            c.file("nome", "vecchio contenuto");
+        if (kind == "link")
+            QVERIFY(::symlink(target.constData(), name.constData()) == 0);
+        if (kind == "hard link")
+            QVERIFY(::link(target.constData(), name.constData()) == 0);
+        if (kind == "fifo")
+            QVERIFY(::mkfifo(name.constData(), 0600) == 0);
+        QVERIFY(FileSystem::writeFile(c.path("nome"), "nuovo"));
+        QCOMPARE(FileSystem::readFile(c.path("nome"), 100).data, QByteArray("nuovo"));
         QCOMPARE(FileSystem::readFile(c.path("bersaglio"), 100).data, QByteArray("originale"));
-        QVERIFY(FileSystem::writeFile(c.path("nuovo"), "abc"));
-        QVERIFY(FileSystem::writeFile(c.path("nuovo"), "d"));
-        QCOMPARE(FileSystem::readFile(c.path("nuovo"), 100).data, QByteArray("d"));
+        QCOMPARE(QDir(c.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+                 (QStringList{QStringLiteral("bersaglio"), QStringLiteral("nome")}));
+    }
+
+    void writeFileOverAFolderFailsAndLeavesNothing()
+    {
+        Collection c;
+        c.file("cartella/dentro", "x");
+        QVERIFY(!FileSystem::writeFile(c.path("cartella"), "nuovo"));
+        QCOMPARE(QDir(c.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("cartella")});
     }
 };
 

@@ -1,6 +1,7 @@
 #include "ListClicks.h"
 
 #include <QListView>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 #include <QTest>
@@ -37,4 +38,12 @@ void clickRowText(QListView* view, int row, Qt::KeyboardModifiers modifiers)
     const QStyleOptionViewItem option = optionFor(view, index);
     const QRect text = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, text.center());
+}
+
+void checkEveryRow(QPushButton* selectAll, QStringView selectTip)
+{
+    if (selectAll->toolTip() != selectTip)
+        QTest::mouseClick(selectAll, Qt::RightButton);
+    if (selectAll->toolTip() == selectTip)
+        QTest::mouseClick(selectAll, Qt::LeftButton);
 }
