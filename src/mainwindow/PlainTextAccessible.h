@@ -30,6 +30,8 @@ public:
     void setSelection(int selectionIndex, int startOffset, int endOffset) override;
     int cursorPosition() const override;
     void setCursorPosition(int position) override;
+    // The widget's text(QAccessible::Text) stays reachable beside the range overload.
+    using QAccessibleWidget::text;
     QString text(int startOffset, int endOffset) const override;
     int characterCount() const override;
     QRect characterRect(int offset) const override;

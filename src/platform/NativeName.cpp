@@ -1,5 +1,6 @@
 #include "NativeName.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 
 namespace vastrel::platform {
@@ -39,6 +40,16 @@ qsizetype validSequenceLength(QByteArrayView s, qsizetype i)
     return len;
 }
 
+// A run of valid UTF-8 as text. A BOM is a character of the name like any other: Qt's own
+// conversion would drop it at the start of a run, and the name would no longer give back its
+// bytes.
+QString fromUtf8(QByteArrayView run)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return utf8.decode(run);
+}
+
 } // namespace
 
 QString NativeName::decode(QByteArrayView bytes)
@@ -55,11 +66,11 @@ QString NativeName::decode(QByteArrayView bytes)
             i += len;
             continue;
         }
-        out.append(QString::fromUtf8(bytes.sliced(runStart, i - runStart)));
+        out.append(fromUtf8(bytes.sliced(runStart, i - runStart)));
         out.append(QChar(char16_t(kEscapeBase + static_cast<unsigned char>(bytes[i]))));
         runStart = ++i;
     }
-    out.append(QString::fromUtf8(bytes.sliced(runStart)));
+    out.append(fromUtf8(bytes.sliced(runStart)));
     return out;
 }
 
