@@ -81,7 +81,10 @@ QByteArray NativeName::encode(QStringView name)
     qsizetype start = 0;
     for (qsizetype i = 0; i < name.size(); ++i) {
         const char16_t c = name[i].unicode();
-        const bool escaped = c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+        // The low half of a character beyond U+FFFF can fall in the same range; only a
+        // lone one is an escaped byte.
+        const bool escaped = c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF &&
+                             !(i > 0 && name[i - 1].isHighSurrogate());
         if (!escaped)
             continue;
         out.append(name.sliced(start, i - start).toUtf8());

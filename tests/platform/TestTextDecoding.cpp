@@ -71,6 +71,8 @@ private Q_SLOTS:
         // A BOM in a name is one of its characters, at the start or after an escaped byte.
         QTest::newRow("name starting with a BOM") << QByteArray("\xEF\xBB\xBF"
                                                                 "a");
+        QTest::newRow("U+F3CF3, its low half in the escape range")
+            << QByteArray("\xF3\xB3\xB3\xB3");
         QTest::newRow("BOM after an escaped byte") << QByteArray("\xFF\xEF\xBB\xBF"
                                                                  "a");
     }
