@@ -4,6 +4,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 namespace vastrel::mainwindow {
 
@@ -15,6 +17,18 @@ CheckList::CheckList(bool checkable, QWidget* parent)
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+// Fusion draws the outline of an empty check box in a darker shade of the window colour,
+// which vanishes against a dark list; the rows' own window colour is never painted, so a
+// light one brings the outline back on a dark palette.
+void CheckList::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListView::initViewItemOption(option);
+    const QPalette& p = option->palette;
+    const bool dark = p.color(QPalette::Base).lightness() < p.color(QPalette::Text).lightness();
+    if (dark && style()->name() == u"fusion")
+        option->palette.setColor(QPalette::Window, p.color(QPalette::Text));
 }
 
 int CheckList::listIndex() const

@@ -34,6 +34,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void initViewItemOption(QStyleOptionViewItem* option) const override;
 
 private:
     catalogue::CheckListModel* m_model;

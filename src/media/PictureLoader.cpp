@@ -40,11 +40,19 @@ QImage PictureLoader::read(const QString& path, const std::function<void(QImageR
 
 QImage PictureLoader::load(const QString& path)
 {
-    return read(path, [](QImageReader& reader) {
+    const auto bounded = [](QSize size) {
+        return size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+    };
+    const QImage image = read(path, [&](QImageReader& reader) {
         const QSize size = reader.size();
         if (size.width() > kMaxSide || size.height() > kMaxSide)
-            reader.setScaledSize(size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio));
+            reader.setScaledSize(bounded(size));
     });
+    // A GIF announces the size of its first frame but gives a picture of its whole screen,
+    // which can be larger.
+    if (image.width() > kMaxSide || image.height() > kMaxSide)
+        return image.scaled(bounded(image.size()), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return image;
 }
 
 QImage PictureLoader::loadCorner(const QString& path, QSize corner)

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleFactory>
 #include <QTest>
 
 using vastrel::mainwindow::CheckList;
@@ -158,6 +159,43 @@ private Q_SLOTS:
         for (int filter : {2, 0, 1, 2})
             w.cboMostra->setCurrentIndex(filter);
         QCOMPARE(c.fingerprint(), before);
+    }
+
+    // An empty check box stands out from its list on a light and on a dark palette.
+    void emptyCheckBoxesStandOut_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("window");
+        QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black) << QColor(0xefefef);
+        QTest::newRow("dark") << QColor(0x232323) << QColor(0xeeeeec) << QColor(0x353535);
+    }
+
+    void emptyCheckBoxesStandOut()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        QFETCH(QColor, window);
+        std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        CheckList list(true, nullptr);
+        list.setStyle(fusion.get());
+        QPalette p = list.palette();
+        p.setColor(QPalette::Base, base);
+        p.setColor(QPalette::Text, text);
+        p.setColor(QPalette::Window, window);
+        list.setPalette(p);
+        list.rows()->setRows({vastrel::catalogue::ListRow(u"[1979] Uno", QString())});
+        list.resize(200, 60);
+        const QImage shot = list.viewport()->grab().toImage();
+        // The box is all the first row holds before its text begins.
+        const QRect row = list.visualRect(list.model()->index(0, 0));
+        int contrast = 0;
+        for (int x = row.left(); x < row.left() + 18; ++x) {
+            for (int y = row.top(); y <= row.bottom(); ++y)
+                contrast = std::max(
+                    contrast, std::abs(QColor(shot.pixel(x, y)).lightness() - base.lightness()));
+        }
+        QVERIFY2(contrast >= 60, qPrintable(QString::number(contrast)));
     }
 };
 

@@ -115,6 +115,12 @@ private Q_SLOTS:
             << PictureFiles::largeJpeg(QSize(10000, 10000)) << QSize(2048, 2048);
         QTest::newRow("wide JPEG keeps its shape")
             << PictureFiles::largeJpeg(QSize(12000, 3000)) << QSize(2048, 512);
+        // Its screen is 1 x 12033, its one frame 1 x 1.
+        QTest::newRow("GIF whose screen is larger than its frame")
+            << QByteArray::fromHex("474946383961010001"
+                                   "2f800000ff000000000021f90401000000002c000000000100010000020244"
+                                   "01003b")
+            << QSize(1, 2048);
         QTest::newRow("PNG") << PictureFiles::solid(QSize(8, 8), kRed, "PNG") << QSize();
         QTest::newRow("text") << QByteArray("non sono una foto\r\n") << QSize();
         QTest::newRow("empty") << QByteArray() << QSize();
@@ -291,6 +297,12 @@ private Q_SLOTS:
         QTest::newRow("text file") << QByteArray("solo testo\r\n");
         QTest::newRow("truncated JPEG") << truncatedJpeg();
         QTest::newRow("0-byte") << QByteArray();
+        // Its screen is 1 x 12033, its one frame 1 x 1.
+        QTest::newRow("GIF whose screen is larger than its frame")
+            << QByteArray::fromHex("474946383961010001"
+                                   "2f800000ff000000000021f90401000000002c000000000100010000020244"
+                                   "01003b")
+            << QSize(1, 2048);
         QTest::newRow("PNG") << PictureFiles::solid(QSize(8, 8), kRed, "PNG");
         QTest::newRow("BMP without pixels") << PictureFiles::bmpHeaderOnly(QSize(64, 64));
     }
