@@ -70,13 +70,14 @@ QWidget* frmInfo::createProgramFrame(const QIcon& icon)
         l->setGeometry(where);
         return l;
     };
-    addLabel("lblCopyright", QStringLiteral("© 2026 Korvi. Vastrel non scrive mai nella collezione."),
+    addLabel("lblCopyright",
+             QStringLiteral("© 2026 Korvi. Vastrel non scrive mai nella collezione."),
              QRect(64, 36, 420, 18));
     // The platform part of the template names the system this build runs on.
-    lblVersion = addLabel("lblVersion",
-                          QStringLiteral("Versione _.__ per Sistemi Linux a %1 bit")
-                              .arg(QSysInfo::WordSize),
-                          QRect(64, 56, 420, 18));
+    lblVersion =
+        addLabel("lblVersion",
+                 QStringLiteral("Versione _.__ per Sistemi Linux a %1 bit").arg(QSysInfo::WordSize),
+                 QRect(64, 56, 420, 18));
     QFont bold = normal;
     bold.setBold(true);
     lblVersion->setFont(bold);
@@ -91,7 +92,8 @@ QWidget* frmInfo::createProgramFrame(const QIcon& icon)
         QStringLiteral(" Fare un Click con il Mouse per Copiare l'Indirizzo della HomePage. "));
     lbleMail = new ClickableLabel(QString::fromLatin1(kMail), fraProgram);
     lbleMail->setObjectName(QStringLiteral("lbleMail"));
-    lbleMail->setToolTip(QStringLiteral(" Fare un Click con il Mouse per Copiare l'Indirizzo eMail. "));
+    lbleMail->setToolTip(
+        QStringLiteral(" Fare un Click con il Mouse per Copiare l'Indirizzo eMail. "));
     for (QLabel* l : {lblURL, lbleMail}) {
         l->setFont(underlined);
         l->setCursor(Qt::PointingHandCursor);
@@ -120,7 +122,7 @@ void frmInfo::createControls(const QIcon& icon)
     txtReadMe->setReadOnly(true);
     txtReadMe->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     txtReadMe->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        txtReadMe->setFont(platform::Fonts::fixedPitch(9));
+    txtReadMe->setFont(platform::Fonts::fixedPitch(9));
     txtReadMe->setBackgroundRole(QPalette::Window);
     txtReadMe->viewport()->setBackgroundRole(QPalette::Window);
     txtReadMe->setGeometry(500, 142, 500, 306);

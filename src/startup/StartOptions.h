@@ -3,7 +3,6 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
-
 #include <optional>
 
 namespace vastrel::startup {

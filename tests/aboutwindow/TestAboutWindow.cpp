@@ -1,7 +1,6 @@
-#include "support/ScriptedDialogs.h"
-
 #include "aboutwindow/frmInfo.h"
 #include "startup/ReadMe.h"
+#include "support/ScriptedDialogs.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -65,10 +64,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("caption");
         QTest::newRow("1.07") << 1 << 7 << "Versione 1.07 per Sistemi Linux a 64 bit";
         QTest::newRow("3.45") << 3 << 45 << "Versione 3.45 per Sistemi Linux a 64 bit";
-        QTest::newRow("only the first digit of the major") << 12 << 0
-                                                           << "Versione 1.00 per Sistemi Linux a 64 bit";
-        QTest::newRow("first two digits of the minor") << 2 << 123
-                                                       << "Versione 2.12 per Sistemi Linux a 64 bit";
+        QTest::newRow("only the first digit of the major")
+            << 12 << 0 << "Versione 1.00 per Sistemi Linux a 64 bit";
+        QTest::newRow("first two digits of the minor")
+            << 2 << 123 << "Versione 2.12 per Sistemi Linux a 64 bit";
     }
 
     void versionCaption()
@@ -102,7 +101,8 @@ private Q_SLOTS:
         About a(readMe(true));
         a.showAndClose();
         QVERIFY(a.state.aboutShown);
-        QCOMPARE(a.selection, "--- 6. Tasti e comandi " + QString(46, '-') + QChar(0x2029) + QChar(0x2029));
+        QCOMPARE(a.selection,
+                 "--- 6. Tasti e comandi " + QString(46, '-') + QChar(0x2029) + QChar(0x2029));
         QCOMPARE(a.selection.size(), 71);
 
         // The user moves the caret; the next showing leaves it there.
@@ -128,8 +128,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("selected");
         QTest::newRow("notice") << vastrel::startup::ReadMe::load("/nowhere/Leggimi.txt")
                                 << " ATTENZIONE! ";
-        QTest::newRow("at the very start nothing is selected") << " ATTENZIONE! e basta" << "";
-        QTest::newRow("none of the phrases") << "un testo qualunque" << "";
+        QTest::newRow("at the very start nothing is selected") << " ATTENZIONE! e basta"
+                                                               << "";
+        QTest::newRow("none of the phrases") << "un testo qualunque"
+                                             << "";
     }
 
     void theNoticeOfAMissingReadMeIsSelected()

@@ -186,6 +186,8 @@ private Q_SLOTS:
         list.setPalette(p);
         list.rows()->setRows({vastrel::catalogue::ListRow(u"[1979] Uno", QString())});
         list.resize(200, 60);
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
         const QImage shot = list.viewport()->grab().toImage();
         // The box is all the first row holds before its text begins.
         const QRect row = list.visualRect(list.model()->index(0, 0));

@@ -297,12 +297,6 @@ private Q_SLOTS:
         QTest::newRow("text file") << QByteArray("solo testo\r\n");
         QTest::newRow("truncated JPEG") << truncatedJpeg();
         QTest::newRow("0-byte") << QByteArray();
-        // Its screen is 1 x 12033, its one frame 1 x 1.
-        QTest::newRow("GIF whose screen is larger than its frame")
-            << QByteArray::fromHex("474946383961010001"
-                                   "2f800000ff000000000021f90401000000002c000000000100010000020244"
-                                   "01003b")
-            << QSize(1, 2048);
         QTest::newRow("PNG") << PictureFiles::solid(QSize(8, 8), kRed, "PNG");
         QTest::newRow("BMP without pixels") << PictureFiles::bmpHeaderOnly(QSize(64, 64));
     }

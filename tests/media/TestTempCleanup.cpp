@@ -1,11 +1,9 @@
-#include "support/Collection.h"
-
 #include "media/TempCleanup.h"
+#include "support/Collection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-
 #include <unistd.h>
 
 using vastrel::media::TempCleanup;
@@ -33,8 +31,9 @@ private Q_SLOTS:
         ::symlink(QFile::encodeName(elsewhere.path("~bersaglio.tmp")).constData(),
                   QFile::encodeName(temp.path("~link.tmp")).constData());
         TempCleanup::run(temp.root());
-        QStringList left = QDir(temp.root()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot |
-                                                       QDir::Hidden | QDir::System);
+        QStringList left =
+            QDir(temp.root())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
         left.sort();
         QCOMPARE(left, QStringList({"sotto", "vastrel playlist.m3u", "vl3.tmp", "~cartella.tmp",
                                     "~vl4.txt", "~vl5.tmp.bak"}));
