@@ -20,12 +20,9 @@ using vastrel::mainwindow::frmVL;
 using vastrel::media::PictureLoader;
 using vastrel::platform::Beeper;
 
-namespace {
+using namespace PictureFiles;
 
-const QColor kRed(220, 20, 20);
-const QColor kGreen(20, 200, 20);
-const QColor kBlue(20, 20, 220);
-const QColor kYellow(230, 220, 10);
+namespace {
 
 QByteArray jpeg(const QColor& colour)
 {

@@ -4,10 +4,9 @@
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "support/PictureFiles.h"
 
-#include <QBuffer>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -40,17 +39,6 @@ void threeAlbums(Collection& c)
         .text("01 - Festa.txt")
         .marker("01 - Festa.VL", "[1979] Uno\\Brani\\01 - Alba.mp3");
     c.picture("palco.bmp");
-}
-
-QByteArray jpeg()
-{
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
 }
 
 struct Window : MainWindowFixture
@@ -223,8 +211,10 @@ private Q_SLOTS:
     {
         Collection c;
         c.album("[1979] Uno").text("a.txt");
-        c.picture("copertina.jpg", jpeg());
-        c.album("[1983] Due").text("b.txt").picture("foto.jpg", jpeg());
+        c.picture("copertina.jpg", PictureFiles::solid(QSize(8, 8), Qt::darkCyan));
+        c.album("[1983] Due")
+            .text("b.txt")
+            .picture("foto.jpg", PictureFiles::solid(QSize(8, 8), Qt::darkCyan));
         Window w(c);
         clickCheckBox(w.albums(), 0);
         QCOMPARE(w.ui().lstJPEG->listIndex(), 0);
@@ -235,7 +225,9 @@ private Q_SLOTS:
         QCOMPARE(w.ui().lstJPEG->listIndex(), 0);
         QCOMPARE(w.ui().lstJPEG->rows()->row(0).path(), QString("[1983] Due/Immagini/foto.jpg"));
         // Two albums and the picture on show in neither list: no picture is current.
-        c.album("[1990] Tre").text("c.txt").picture("altra.jpg", jpeg());
+        c.album("[1990] Tre")
+            .text("c.txt")
+            .picture("altra.jpg", PictureFiles::solid(QSize(8, 8), Qt::darkCyan));
         w.window().Aggiorna();
         clickCheckBox(w.albums(), 0);
         QCOMPARE(w.checked(w.albums()), QStringList({"[1979] Uno"}));

@@ -3,12 +3,11 @@
 #include "platform/PrivateTempFolder.h"
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
+#include "support/PictureFiles.h"
 #include "support/TrackWindow.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QImage>
 #include <QPushButton>
 #include <sys/stat.h>
 
@@ -19,17 +18,6 @@ namespace {
 
 const QString kPlaylistName = "Vastrel PlayList.m3u";
 
-QByteArray jpeg()
-{
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(Qt::darkRed);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG");
-    return bytes;
-}
-
 // Two tracks with files and a picture.
 void twoTracks(Collection& c)
 {
@@ -38,7 +26,7 @@ void twoTracks(Collection& c)
         .text("02 - Sera.txt", "Sera\r\n")
         .track("01 - Alba.mp3", "aaaaaa")
         .track("02 - Sera.mp3", "ssssss")
-        .picture("copertina.jpg", jpeg());
+        .picture("copertina.jpg", PictureFiles::solid(QSize(8, 8), Qt::darkRed));
 }
 
 QByteArray bytesOf(const QString& path)

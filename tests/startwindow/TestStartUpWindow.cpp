@@ -26,12 +26,10 @@ using vastrel::platform::Beeper;
 using vastrel::startup::ModuleState;
 using vastrel::startwindow::frmStartUp;
 
+using namespace PictureFiles;
+
 namespace {
 
-const QColor kRed(220, 20, 20);
-const QColor kGreen(20, 200, 20);
-const QColor kBlue(20, 20, 220);
-const QColor kYellow(230, 220, 10);
 const QString kCaption = "Vastrel - by Korvi";
 
 QImage designPicture()
