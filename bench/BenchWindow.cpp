@@ -1,25 +1,25 @@
 #include "BenchWindow.h"
 
-#include "mainwindow/CheckList.h"
 
 #include <QComboBox>
 #include <QFile>
 
-using vastrel::mainwindow::frmVL;
+using vastrel::browser::Pointer;
+using vastrel::ui::frmVL;
 
 BenchWindow::BenchWindow(const QString& root)
-    : m_state(vastrel::startup::ModuleState::initial(root, QSize(1280, 800)))
+    : m_state(vastrel::browser::ModuleState::initial(root, QSize(1280, 800)))
 {
     m_window = std::make_unique<frmVL>(m_state, m_dialogs, m_opener);
     m_window->resize(900, 600);
     m_window->show();
-    m_window->selectShowFilter(2);
+    m_window->selectShowFilter(vastrel::catalogue::Everything);
 }
 
 QList<QByteArray> BenchWindow::albums(int count) const
 {
     QList<QByteArray> names;
-    const auto& rows = ui().lstAlbum->rows()->rows();
+    const auto& rows = m_window->session().albums().rows();
     for (int i = 0; i < count && i < rows.size(); ++i)
         names.append(QFile::encodeName(rows[i].field()));
     return names;
@@ -27,25 +27,25 @@ QList<QByteArray> BenchWindow::albums(int count) const
 
 void BenchWindow::setAlbumsQuietly(int count, bool checked)
 {
-    m_window->setMousePointer(frmVL::Busy);
-    auto* albums = ui().lstAlbum->rows();
+    session().setPointer(Pointer::Busy);
+    auto* albums = &session().albums();
     for (int i = 0; i < albums->count(); ++i)
         albums->setChecked(i, checked && i < count);
-    m_window->setMousePointer(frmVL::Default);
+    session().setPointer(Pointer::Default);
 }
 
 void BenchWindow::setTracksQuietly(bool checked)
 {
-    m_window->setMousePointer(frmVL::Busy);
-    auto* tracks = ui().lstBrani->rows();
+    session().setPointer(Pointer::Busy);
+    auto* tracks = &session().tracks();
     for (int i = 0; i < tracks->count(); ++i)
         tracks->setChecked(i, checked);
-    m_window->setMousePointer(frmVL::Default);
+    session().setPointer(Pointer::Default);
 }
 
 void BenchWindow::listAlbums(int count)
 {
     setAlbumsQuietly(count, true);
-    m_state.modifierState = 2;
-    m_window->lstAlbum_ItemCheck(-1);
+    m_state.modifierState = vastrel::platform::Modifier::Ctrl;
+    session().lstAlbum_ItemCheck(-1);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "mainwindow/frmVL.h"
+#include "ui/frmVL.h"
 #include "platform/Dialogs.h"
 #include "platform/Opener.h"
-#include "startup/ModuleState.h"
+#include "browser/ModuleState.h"
 
 #include <QByteArray>
 #include <QList>
@@ -15,8 +15,9 @@ class BenchWindow
 public:
     explicit BenchWindow(const QString& root);
 
-    vastrel::mainwindow::frmVL& window() { return *m_window; }
-    const vastrel::mainwindow::MainControls& ui() const { return m_window->controls(); }
+    vastrel::ui::frmVL& window() { return *m_window; }
+    vastrel::browser::BrowsingSession& session() { return m_window->session(); }
+    const vastrel::ui::MainControls& ui() const { return m_window->controls(); }
     // The album names as bytes, in list order, for the floors.
     QList<QByteArray> albums(int count) const;
 
@@ -44,6 +45,6 @@ private:
 
     Dialogs m_dialogs;
     Opener m_opener;
-    vastrel::startup::ModuleState m_state;
-    std::unique_ptr<vastrel::mainwindow::frmVL> m_window;
+    vastrel::browser::ModuleState m_state;
+    std::unique_ptr<vastrel::ui::frmVL> m_window;
 };

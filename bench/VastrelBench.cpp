@@ -5,9 +5,8 @@
 #include "BenchWindow.h"
 #include "SyntheticCollection.h"
 #include "Workload.h"
-#include "mainwindow/CheckList.h"
 #include "platform/DesktopOpener.h"
-#include "platform/WidgetDialogs.h"
+#include "ui/WidgetDialogs.h"
 #include "startup/ModVL.h"
 
 #include <QApplication>
@@ -18,6 +17,9 @@
 #include <cstdio>
 
 namespace {
+
+using vastrel::browser::Pointer;
+using List = vastrel::browser::BrowsingSession::List;
 
 QList<int> sizesOption(const QStringList& args)
 {
@@ -50,9 +52,9 @@ QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QSt
                      [root, filter] { BareWalk::albumRefresh(root, filter != 2); },
                      [&w] { w.window().Aggiorna(); },
                      [&w, filter] {
-                         w.window().setMousePointer(vastrel::mainwindow::frmVL::Hourglass);
+                         w.session().setPointer(Pointer::Hourglass);
                          w.ui().cboMostra->setCurrentIndex(filter);
-                         w.window().setMousePointer(vastrel::mainwindow::frmVL::Default);
+                         w.session().setPointer(Pointer::Default);
                      }});
     }
     const QList<QByteArray> fifty = w.albums(50);
@@ -74,10 +76,10 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
     const QList<QByteArray> all = w.albums(albums);
     list.append({QStringLiteral("check every album (cmdSelAlbum)") + size,
                  [root, all] { BareWalk::checkedAlbums(root, all); },
-                 [&w] { w.window().cmdSelAlbum_Click(); },
+                 [&w] { w.session().selectAll(List::Albums); },
                  [&w] {
                      w.setAlbumsQuietly(0, false);
-                     w.window().cmdSelAlbum_MouseDown(2);
+                     w.session().switchSelectMode(List::Albums);
                  }});
     list.append({QStringLiteral("title search over every track") + size,
                  {},
@@ -86,19 +88,19 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
     const QList<QByteArray> twoHundred = w.albums(200);
     list.append({QStringLiteral("check every track of 200 albums (cmdSelBrani)"),
                  [root, twoHundred] { BareWalk::checkedTracks(root, twoHundred); },
-                 [&w] { w.window().cmdSelBrani_Click(); },
+                 [&w] { w.session().selectAll(List::Tracks); },
                  [&w] {
                      w.listAlbums(200);
-                     w.window().cmdSelBrani_MouseDown(2);
+                     w.session().switchSelectMode(List::Tracks);
                  }});
     const QList<QByteArray> oneAlbum = w.albums(1);
     list.append({QStringLiteral("plain click on one track, 2,000 listed"),
                  [root, oneAlbum] { BareWalk::checkedTracks(root, oneAlbum); },
-                 [&w] { w.ui().lstBrani->rows()->setChecked(0, true); },
+                 [&w] { w.session().tracks().setChecked(0, true); },
                  [&w] {
                      w.listAlbums(167);
                      w.setTracksQuietly(false);
-                     w.window().setMousePointer(vastrel::mainwindow::frmVL::Default);
+                     w.session().setPointer(Pointer::Default);
                  }});
     return list;
 }
@@ -108,7 +110,7 @@ Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const
     return {QStringLiteral("start-up to the main window shown") + size,
             [rootBytes] { BareWalk::albumRefresh(rootBytes, false); },
             [root] {
-                vastrel::platform::WidgetDialogs dialogs;
+                vastrel::ui::WidgetDialogs dialogs;
                 vastrel::platform::DesktopOpener opener;
                 vastrel::startup::ModVL modVL(dialogs, opener);
                 dismissStartUpWindow();

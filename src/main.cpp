@@ -1,7 +1,7 @@
-#include "mainwindow/frmVL.h"
+#include "ui/frmVL.h"
 #include "platform/Beeper.h"
 #include "platform/DesktopOpener.h"
-#include "platform/WidgetDialogs.h"
+#include "ui/WidgetDialogs.h"
 #include "startup/ModVL.h"
 #include "startup/Usage.h"
 
@@ -47,7 +47,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));
     QGuiApplication::setDesktopFileName(QStringLiteral("vastrel"));
     vastrel::platform::Beeper::setSound([] { QApplication::beep(); });
-    vastrel::platform::WidgetDialogs dialogs;
+    vastrel::ui::WidgetDialogs dialogs;
     vastrel::platform::DesktopOpener opener;
     vastrel::startup::ModVL modVL(dialogs, opener);
     if (!modVL.Main(app.arguments().mid(1)))

@@ -58,6 +58,20 @@ int CheckListModel::checkedCount() const
     return int(std::count(m_checked.cbegin(), m_checked.cend(), true));
 }
 
+int CheckListModel::currentRow() const
+{
+    const QModelIndex current = m_selection.currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void CheckListModel::setCurrentRow(int row)
+{
+    if (row < 0 || row >= count())
+        m_selection.clear();
+    else
+        m_selection.setCurrentIndex(index(row), QItemSelectionModel::ClearAndSelect);
+}
+
 void CheckListModel::setRows(QList<ListRow> rows)
 {
     beginResetModel();

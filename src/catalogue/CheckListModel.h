@@ -3,6 +3,7 @@
 #include "ListRow.h"
 
 #include <QAbstractListModel>
+#include <QItemSelectionModel>
 #include <QList>
 
 namespace vastrel::catalogue {
@@ -29,7 +30,13 @@ public:
     void setChecked(int i, bool checked);
     int checkedCount() const;
 
-    // Replaces every row; all rows start unchecked. Raises no itemCheck.
+    // The current row, or -1 when there is none. It lives in the selection model that the
+    // list's view shares, so the view and the handlers see the same row.
+    QItemSelectionModel* selection() { return &m_selection; }
+    int currentRow() const;
+    void setCurrentRow(int row);
+
+    // Replaces every row; all rows start unchecked and none is current. Raises no itemCheck.
     void setRows(QList<ListRow> rows);
     void clear();
 
@@ -40,6 +47,7 @@ private:
     bool m_checkable;
     QList<ListRow> m_rows;
     QList<bool> m_checked;
+    QItemSelectionModel m_selection{this};
 };
 
 } // namespace vastrel::catalogue

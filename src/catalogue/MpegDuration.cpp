@@ -41,28 +41,25 @@ int MpegDuration::bitRate(int index, int column)
 
 int MpegDuration::DurataMPEG(const QByteArray& header, qint64 fileLength)
 {
-    // 1.
     const qsizetype i = firstHeader(header);
     if (i < 0)
         return -1;
-    // 2. Version: 3 is MPEG-1; 2 and 0 (MPEG-2.5) count as MPEG-2; 1 is reserved.
+    // Version: 3 is MPEG-1; 2 and 0 (MPEG-2.5) count as MPEG-2; 1 is reserved.
     const int b1 = byteAt(header, i + 1);
     const int v = (b1 / 8) % 4;
     if (v == 1)
         return -1;
     const int version = v == 3 ? 1 : 2;
-    // 3. MPEG-2 Layer III shares the Layer II column.
+    // MPEG-2 Layer III shares the Layer II column.
     const int l = (b1 / 2) % 4;
     if (l == 0)
         return -1;
     int layer = 4 - l;
     if (layer == 3 && version == 2)
         layer = 2;
-    // 4.
     const int r = byteAt(header, i + 2) / 16;
     if (r == 0 || r == 15)
         return -1;
-    // 5.-7.
     const int column = 3 * version + layer - 4;
     const qint32 bytesPerSecond = qint32(bitRate(r, column)) * 125;
     return int(std::min<qint64>(fileLength / bytesPerSecond, std::numeric_limits<int>::max()));

@@ -16,18 +16,17 @@ using platform::FileSystem;
 TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root,
                                     DirectoryCache& cache)
 {
-    // 1. Looked for after the collection root, whose own path may hold a folder "Testi".
+    // Looked for after the collection root, whose own path may hold a folder "Testi".
     const qsizetype from = textPath.startsWith(root) ? root.size() - 1 : 0;
     const qsizetype at = platform::TextCase::upper(textPath).indexOf(u"/TESTI/", from);
     if (at < 0) {
         platform::Beeper::beep();
         return {};
     }
-    // 2. root/album/Testi/name.txt becomes root/album/Brani/name.
+    // root/album/Testi/name.txt becomes root/album/Brani/name.
     QString stem = textPath;
     stem.replace(at, 7, QStringLiteral("/Brani/"));
     stem.chop(4);
-    // 3.-6.
     if (const auto direct = directFile(stem, cache))
         return *direct;
     if (const auto marked = markedFile(stem, root, cache))

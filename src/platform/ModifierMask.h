@@ -1,23 +1,28 @@
 #pragma once
 
+#include <QFlags>
 #include <Qt>
 
 namespace vastrel::platform {
 
-// The modifier mask of the program's key and mouse handlers: 1 Shift, 2 Ctrl, 4 Alt.
-class ModifierMask
+// The modifier keys of a key or mouse gesture, with the bit values the program's handlers
+// are written in.
+enum class Modifier : int
 {
-public:
-    static constexpr int kShift = 1;
-    static constexpr int kCtrl = 2;
-    static constexpr int kAlt = 4;
-
-    static int fromQt(Qt::KeyboardModifiers modifiers)
-    {
-        return (modifiers.testFlag(Qt::ShiftModifier) ? kShift : 0) |
-               (modifiers.testFlag(Qt::ControlModifier) ? kCtrl : 0) |
-               (modifiers.testFlag(Qt::AltModifier) ? kAlt : 0);
-    }
+    Shift = 1,
+    Ctrl = 2,
+    Alt = 4,
 };
+Q_DECLARE_FLAGS(Modifiers, Modifier)
+Q_DECLARE_OPERATORS_FOR_FLAGS(Modifiers)
+
+inline Modifiers modifiersOf(Qt::KeyboardModifiers modifiers)
+{
+    Modifiers mask;
+    mask.setFlag(Modifier::Shift, modifiers.testFlag(Qt::ShiftModifier));
+    mask.setFlag(Modifier::Ctrl, modifiers.testFlag(Qt::ControlModifier));
+    mask.setFlag(Modifier::Alt, modifiers.testFlag(Qt::AltModifier));
+    return mask;
+}
 
 } // namespace vastrel::platform

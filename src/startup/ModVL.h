@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ModuleState.h"
+#include "browser/ModuleState.h"
 #include "StartOptions.h"
 
 #include <QStringList>
@@ -12,12 +12,10 @@ class Dialogs;
 class Opener;
 } // namespace vastrel::platform
 
-namespace vastrel::mainwindow {
-class frmVL;
-}
-namespace vastrel::aboutwindow {
+namespace vastrel::ui {
 class frmInfo;
-}
+class frmVL;
+} // namespace vastrel::ui
 
 namespace vastrel::startup {
 
@@ -32,9 +30,9 @@ public:
     // Runs the start-up sequence. False when the program has ended already (help request).
     bool Main(const QStringList& arguments);
 
-    ModuleState& state() { return m_state; }
-    mainwindow::frmVL* mainWindow() const { return m_frmVL.get(); }
-    aboutwindow::frmInfo* aboutWindow() const { return m_frmInfo.get(); }
+    browser::ModuleState& state() { return m_state; }
+    ui::frmVL* mainWindow() const { return m_frmVL.get(); }
+    ui::frmInfo* aboutWindow() const { return m_frmInfo.get(); }
 
 private:
     bool ParseOptions(const QString& readMe, const QStringList& arguments);
@@ -43,9 +41,9 @@ private:
 
     platform::Dialogs& m_dialogs;
     platform::Opener& m_opener;
-    ModuleState m_state;
-    std::unique_ptr<mainwindow::frmVL> m_frmVL;
-    std::unique_ptr<aboutwindow::frmInfo> m_frmInfo;
+    browser::ModuleState m_state;
+    std::unique_ptr<ui::frmVL> m_frmVL;
+    std::unique_ptr<ui::frmInfo> m_frmInfo;
     bool m_maximise = false;
 };
 

@@ -126,9 +126,9 @@ StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
     options.onlyOriginals = has(u"/ORIGINALI");
     options.halfMode = has(u"/2");
     if (has(u"/IMMAGINI"))
-        options.paneMode = 3;
+        options.paneMode = browser::PaneMode::PicturesOnly;
     if (has(u"/TESTI"))
-        options.paneMode = 1;
+        options.paneMode = browser::PaneMode::TextsOnly;
     options.alphabetical = has(u"/AZ");
     options.geometry = geometry(searched, options.halfMode, screen, limits);
     options.help = optionText == u"/HELP" || optionText == u"/?" || optionText == u"/H";

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "browser/PaneMode.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -16,7 +18,7 @@ struct StartOptions
     bool onlyDuplicates = false;
     bool onlyOriginals = false;
     bool halfMode = false;
-    std::optional<int> paneMode;
+    std::optional<browser::PaneMode> paneMode;
     bool alphabetical = false;
     // The main window's outer geometry in pixels, after the window's own size limits.
     QRect geometry;

@@ -2,12 +2,12 @@
 
 namespace vastrel::texts {
 
-TextPaneState::State TextPaneState::choose(bool anyTrackText, const QString& albumListTag,
+TextPaneState::State TextPaneState::choose(bool anyTrackText, int checkedAlbums,
                                            const QString& introduction)
 {
     if (anyTrackText)
         return Texts;
-    if (albumListTag != u"0")
+    if (checkedAlbums != 0)
         return AlbumNotes;
     return introduction.isEmpty() ? Nothing : Introduction;
 }

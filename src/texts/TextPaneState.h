@@ -17,9 +17,8 @@ public:
         Nothing,
     };
 
-    // albumListTag: the number of checked albums as the album list keeps it.
-    static State choose(bool anyTrackText, const QString& albumListTag,
-                        const QString& introduction);
+    // checkedAlbums: the number of albums checked as of the last track-list rebuild.
+    static State choose(bool anyTrackText, int checkedAlbums, const QString& introduction);
     static QString heading(State state);
     static QString searchTooltip(State state);
     // "&Brani Selezionati: 3 (su 12)  [0:12:34 + 1x???]"

@@ -73,7 +73,7 @@ QString TwoColumns::wrapRow(QString left, QString right, qsizetype W, qsizetype 
 
 QString TwoColumns::Affianca(const QString& A, const QString& B, bool narrowScreen)
 {
-    // 1.-3. The cells, and the widest of them.
+    // The cells, and the widest of them.
     const QList<QString> leftCells = lines(A);
     const QList<QString> rightCells = lines(B);
     qsizetype W = 0;
@@ -81,13 +81,11 @@ QString TwoColumns::Affianca(const QString& A, const QString& B, bool narrowScre
         for (const QString& cell : *cells)
             W = std::max(W, cell.size());
     }
-    // 4.
     qsizetype gap = 3;
     if (W > 43)
         W = 44, gap = 2;
     if (W > 34 && narrowScreen)
         W = 34;
-    // 5.
     QString output;
     const qsizetype rows = std::max(leftCells.size(), rightCells.size());
     for (qsizetype r = 0; r < rows; ++r) {

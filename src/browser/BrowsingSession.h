@@ -1,0 +1,120 @@
+#pragma once
+
+#include "ModuleState.h"
+#include "MainView.h"
+#include "catalogue/CheckListModel.h"
+#include "catalogue/SavedChecks.h"
+#include "catalogue/ShowFilter.h"
+
+#include <QObject>
+
+namespace vastrel::platform {
+class Opener;
+}
+
+namespace vastrel::browser {
+
+// The main window without its widgets: the album, track and picture lists with their
+// marks, the modifier state, the select-all modes, the text pane's content, the searches,
+// the picture on show and the playlist. The window forwards each gesture to the handler
+// named after it and draws mainView() whenever changed() is raised.
+//
+// A mark changed on one of the lists raises its check handler at once, whoever changed it;
+// the handlers ignore marks that change while the pointer is not the default one, so a
+// change of many marks costs a single rebuild.
+class BrowsingSession : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum class List
+    {
+        Albums,
+        Tracks,
+    };
+
+    BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent = nullptr);
+
+    catalogue::CheckListModel& albums() { return m_albums; }
+    catalogue::CheckListModel& tracks() { return m_tracks; }
+    catalogue::CheckListModel& pictures() { return m_pictures; }
+    const MainView& mainView() const { return m_view; }
+    ModuleState& state() { return m_state; }
+    Pointer pointer() const { return m_pointer; }
+    void setPointer(Pointer pointer);
+    const QString& playlistText() const { return m_playlistText; }
+    const QString& tempFolder() const { return m_tempFolder; }
+    const QString& titleSearch() const { return m_titleSearch; }
+    const QString& textSearch() const { return m_textSearch; }
+    // The number of albums checked as of the last track-list rebuild.
+    int checkedAlbums() const { return m_checkedAlbums; }
+    bool pictureBoxShown() const;
+
+    // The private temporary folder, cleared of what an earlier run left there.
+    void openTempFolder();
+    void cleanUpTempFolder() const;
+
+    void Aggiorna();
+    void setShowFilter(int filter);
+    void setAlphabetical(bool alphabetical);
+    // The modifiers of a key or mouse press on a list, before it changes a mark.
+    void recordModifiers(platform::Modifiers modifiers);
+    void lstAlbum_ItemCheck(int item);
+    void lstBrani_ItemCheck(int item);
+    void chkOrdinaAZ_Click();
+    void selectAll(List list);
+    // A right press (or its key) on a select-all button: the mode moves only to one whose
+    // click would change something.
+    void switchSelectMode(List list);
+    void invert(List list);
+    // Checks every track whose title holds the text and unchecks the others; the number of
+    // tracks found.
+    int searchTitles(const QString& text);
+    void setTextSearch(const QString& text);
+    void MostraImmagine();
+    void nextPaneMode();
+    void setSizeMode(SizeMode mode);
+    // Writes the playlist and hands it to the desktop's player; a beep when nothing is
+    // checked.
+    void cmdSuona_Click();
+
+Q_SIGNALS:
+    // mainView() changed: the window draws it again.
+    void changed();
+    void pointerChanged(vastrel::browser::Pointer pointer);
+    // The desktop could not open the playlist at this path.
+    void openFailed(const QString& playlist);
+    // The gesture ends with the focus on the track list.
+    void trackListFocus();
+
+private:
+    catalogue::CheckListModel& model(List list);
+    SelectMode& selectMode(List list);
+    void checkHandler(List list);
+    void setCheckedTracksOnly(int item);
+    void rebuildPane();
+    void choosePicture();
+    void showNoPicture();
+    void autoSwitchSelectMode(List list);
+    QString savedKey(int row, bool byPath) const;
+    catalogue::SavedChecks saveTrackMarks(bool byPath) const;
+    void restoreTrackMarks(const catalogue::SavedChecks& saved, bool byPath);
+
+    ModuleState& m_state;
+    platform::Opener& m_opener;
+    catalogue::CheckListModel m_albums{true};
+    catalogue::CheckListModel m_tracks{true};
+    catalogue::CheckListModel m_pictures{false};
+    MainView m_view;
+    Pointer m_pointer = Pointer::Default;
+    int m_showFilter = -1; // no filter chosen yet: everything
+    bool m_alphabetical = false;
+    int m_checkedAlbums = 0;
+    QString m_pictureTag;
+    QString m_playlistText;
+    QString m_tempFolder;
+    QString m_titleSearch;
+    QString m_textSearch;
+};
+
+} // namespace vastrel::browser

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace vastrel::browser {
+
+// The mouse pointer of the main window. Any pointer but the default one means a handler is
+// at work, and the check handlers leave the marks to it.
+enum class Pointer
+{
+    Default = 0,
+    Hourglass = 11,
+    Busy = 13,
+};
+
+// What a click on a select-all button does to its list.
+enum class SelectMode
+{
+    Select,
+    Deselect,
+};
+
+// Everything the main window shows that the browsing session decides, as plain data; the
+// window draws it and keeps only what is about widgets. Captions that are empty show
+// nothing.
+struct MainView
+{
+    QString albumsCaption;
+    QString tracksCaption;
+    QString paneHeading;
+    QString picturesCaption;
+    QString textSearchTooltip = QStringLiteral(" Cerca ");
+    QString findNextTooltip = QStringLiteral(" Cerca la Prossima Occorrenza ");
+    bool alphabetical = false;
+    bool selectAlbumsEnabled = false;
+    bool selectTracksEnabled = false;
+    bool titleSearchEnabled = false;
+    bool playEnabled = false;
+    bool findNextEnabled = false;
+    SelectMode albumsMode = SelectMode::Select;
+    SelectMode tracksMode = SelectMode::Select;
+
+    // The text pane's content; every rebuild counts as new, even with the same text, since
+    // it brings the pane back to its start.
+    QString pane;
+    quint64 paneRevision = 0;
+
+    // The picture on show; a null picture is the empty picture. Its tooltip is the
+    // picture's title, or empty for the empty picture.
+    QImage picture;
+    QString pictureTitle;
+    quint64 pictureRevision = 0;
+};
+
+} // namespace vastrel::browser

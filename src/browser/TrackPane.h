@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+
+namespace vastrel::catalogue {
+class CheckListModel;
+}
+
+namespace vastrel::browser {
+
+// The text pane of the checked tracks, in list order: each track's text with its side
+// block beside it, four line ends between tracks, and a title with "Nessun Testo
+// Disponibile." for a text made only of blanks; with the playlist of the track files found
+// and the playing times.
+struct TrackPane
+{
+    // Below this screen width the side block gets a narrower column.
+    static constexpr int kNarrowScreen = 800;
+
+    QString text;
+    QString playlist; // one real path and CR LF per track file found
+    int checked = 0;
+    qint64 seconds = 0;
+    int unknown = 0; // tracks whose length is not known
+
+    static TrackPane build(const QString& root, const catalogue::CheckListModel& tracks,
+                           bool narrowScreen);
+};
+
+} // namespace vastrel::browser

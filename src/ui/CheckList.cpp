@@ -1,0 +1,71 @@
+#include "CheckList.h"
+
+#include "platform/ModifierMask.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
+
+namespace vastrel::ui {
+
+CheckList::CheckList(catalogue::CheckListModel* model, QWidget* parent)
+    : QListView(parent), m_model(model)
+{
+    setModel(m_model);
+    QItemSelectionModel* own = selectionModel();
+    setSelectionModel(m_model->selection());
+    delete own;
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+// Fusion draws the outline of an empty check box in a darker shade of the window colour,
+// which vanishes against a dark list; the rows' own window colour is never painted, so a
+// light one brings the outline back on a dark palette.
+void CheckList::initViewItemOption(QStyleOptionViewItem* option) const
+{
+    QListView::initViewItemOption(option);
+    const QPalette& p = option->palette;
+    const bool dark = p.color(QPalette::Base).lightness() < p.color(QPalette::Text).lightness();
+    if (dark && style()->name() == u"fusion")
+        option->palette.setColor(QPalette::Window, p.color(QPalette::Text));
+}
+
+void CheckList::mousePressEvent(QMouseEvent* event)
+{
+    Q_EMIT mouseDown(event->button(), platform::modifiersOf(event->modifiers()));
+    QListView::mousePressEvent(event);
+}
+
+void CheckList::keyPressEvent(QKeyEvent* event)
+{
+    Q_EMIT keyDown(event->key(), platform::modifiersOf(event->modifiers()));
+    if (!event->text().isEmpty())
+        Q_EMIT keyPress(event->text().front().unicode());
+    QListView::keyPressEvent(event);
+}
+
+// A list without a current row keeps none when it gets the focus: the item view would make
+// its first row current, which the handlers would then take for the user's choice (the
+// picture list would even show that picture).
+void CheckList::focusInEvent(QFocusEvent* event)
+{
+    if (currentIndex().isValid()) {
+        QListView::focusInEvent(event);
+    } else {
+        QAbstractScrollArea::focusInEvent(event);
+        viewport()->update();
+    }
+    Q_EMIT focusIn();
+}
+
+void CheckList::focusOutEvent(QFocusEvent* event)
+{
+    QListView::focusOutEvent(event);
+    Q_EMIT focusOut();
+}
+
+} // namespace vastrel::ui

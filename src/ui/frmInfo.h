@@ -1,0 +1,62 @@
+#pragma once
+
+#include "browser/ModuleState.h"
+
+#include <QDialog>
+
+class QLabel;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace vastrel::platform {
+class Dialogs;
+}
+
+namespace vastrel::ui {
+
+// The About window: name, version and icon of the program, the maker's picture and
+// addresses, and the read-me text. It is loaded hidden at start-up, shown modally, and
+// hidden again by its one button.
+class frmInfo : public QDialog
+{
+    Q_OBJECT
+
+public:
+    frmInfo(browser::ModuleState& state, platform::Dialogs& dialogs, const QIcon& icon,
+            QWidget* parent = nullptr);
+
+    void setReadMe(const QString& text);
+    QString readMe() const;
+
+    static QString versionCaption(const QString& designCaption, int major, int minor);
+
+    static constexpr auto kUrl = "https://vastrel.example.org/";
+    static constexpr auto kMail = "korvi@vastrel.example.org";
+
+public Q_SLOTS:
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createControls(const QIcon& icon);
+    QWidget* createProgramFrame(const QIcon& icon);
+    void Form_Activate();
+    void cmdOK_Click();
+    void lbleMail_Click();
+    void lblURL_Click();
+
+    browser::ModuleState& m_state;
+    platform::Dialogs& m_dialogs;
+    QGroupBox* fraProgram = nullptr;
+    QLabel* lblVersion = nullptr;
+    QLabel* lblURL = nullptr;
+    QLabel* lbleMail = nullptr;
+    QPushButton* cmdOK = nullptr;
+    QPlainTextEdit* txtReadMe = nullptr;
+    QString m_readMeTag;
+};
+
+} // namespace vastrel::ui

@@ -1,0 +1,246 @@
+#include "frmStartUp.h"
+
+#include "DiscOutline.h"
+#include "ui/frmVL.h"
+#include "media/PictureLoader.h"
+#include "platform/Beeper.h"
+#include "platform/DirectoryCache.h"
+#include "platform/FileSystem.h"
+#include "platform/TextDecoder.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace vastrel::ui {
+
+namespace {
+
+constexpr int kMaxStep = 64;
+constexpr int kOffScreen = 400;
+constexpr int kStaysOnScreen = 80;
+constexpr qint64 kMaxNotesBytes = 16 * 1024 * 1024;
+
+bool isArrow(int key)
+{
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
+}
+
+// The first file of [Varie] that matches, when its name has at least 5 characters.
+std::optional<QString> firstIn(platform::DirectoryCache& cache, const QString& folder,
+                               const char16_t* pattern)
+{
+    const auto name = cache.firstFileName(folder, platform::Wildcard(pattern));
+    if (!name || name->size() < 5)
+        return std::nullopt;
+    return cache.resolve(folder).value_or(folder) + u'/' + *name;
+}
+
+} // namespace
+
+frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* parent)
+    : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
+      m_state(state), m_main(main)
+{
+    setObjectName(QStringLiteral("frmStartUp"));
+    setModal(true);
+    setFixedSize(kSide, kSide);
+    m_picture = QPixmap(QStringLiteral(":/startup-disc.png"));
+    shpBordo = new DiscOutline(this);
+    imgBuco = new QLabel(this);
+    imgBuco->setObjectName(QStringLiteral("imgBuco"));
+    imgBuco->setPixmap(QPixmap(QStringLiteral(":/startup-buco.png")));
+    imgBuco->installEventFilter(this);
+    tmrOK.setInterval(60000);
+    tmrOK.setSingleShot(true);
+    connect(&tmrOK, &QTimer::timeout, this, &frmStartUp::tmrOK_Timer);
+    tmrOK.start();
+    Form_Load();
+}
+
+QPoint frmStartUp::centredOn(QSize screen)
+{
+    return {int(std::nearbyint(screen.width() / 2.0 - kSide / 2)),
+            int(std::nearbyint(screen.height() / 2.0 - kSide / 2))};
+}
+
+void frmStartUp::setTimeout(int milliseconds)
+{
+    tmrOK.setInterval(milliseconds);
+    restartTimer();
+}
+
+void frmStartUp::Form_Load()
+{
+    m_moveStep = 1;
+    shpBordo->setGeometry(-3, -3, 484, 484);
+    imgBuco->setGeometry(164, 164, 151, 151);
+    setMask(QRegion(0, 0, kSide, kSide, QRegion::Ellipse) -
+            QRegion(210, 210, 60, 60, QRegion::Ellipse));
+    update();
+    // Failures leave the design-time picture and the notes as they are.
+    loadCollectionPicture();
+    m_main.setEmptyPicture(m_picture);
+    readIntroduction();
+}
+
+// The collection picture: first .jpg of [Varie], else .gif, else .bmp. The main window is
+// named after it even when it cannot be decoded.
+void frmStartUp::loadCollectionPicture()
+{
+    platform::DirectoryCache cache;
+    const QString varie = m_state.collectionRoot + QStringLiteral("[Varie]");
+    std::optional<QString> path;
+    for (const char16_t* pattern : {u"*.jpg", u"*.gif", u"*.bmp"}) {
+        if ((path = firstIn(cache, varie, pattern)))
+            break;
+    }
+    if (!path)
+        return;
+    const QImage picture = media::PictureLoader::loadCorner(*path, QSize(kSide, kSide));
+    if (!picture.isNull())
+        m_picture = QPixmap::fromImage(picture);
+    const QString name = path->mid(path->lastIndexOf(u'/') + 1);
+    m_main.setWindowTitle(name.chopped(4) + QStringLiteral(": ") + m_main.windowTitle());
+}
+
+// The introductory notes: first .rtf of [Varie], else .txt, kept as written (an RTF
+// document shows formatted in the text pane).
+void frmStartUp::readIntroduction()
+{
+    platform::DirectoryCache cache;
+    const QString varie = m_state.collectionRoot + QStringLiteral("[Varie]");
+    auto path = firstIn(cache, varie, u"*.rtf");
+    if (!path)
+        path = firstIn(cache, varie, u"*.txt");
+    if (!path)
+        return;
+    const platform::ReadResult read = platform::FileSystem::readFile(*path, kMaxNotesBytes);
+    if (read.ok())
+        m_state.introNotes = platform::TextDecoder::decode(read.data);
+}
+
+void frmStartUp::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    painter.drawPixmap(0, 0, m_picture);
+}
+
+void frmStartUp::restartTimer()
+{
+    tmrOK.stop();
+    tmrOK.start();
+}
+
+void frmStartUp::tmrOK_Timer()
+{
+    tmrOK.stop();
+    platform::Beeper::beep();
+    hide();
+}
+
+// At least 80 pixels of the window stay on the screen.
+QPoint frmStartUp::limited(QPoint topLeft) const
+{
+    return {std::clamp(topLeft.x(), -kOffScreen, m_state.screen.width() - kStaysOnScreen),
+            std::clamp(topLeft.y(), -kOffScreen, m_state.screen.height() - kStaysOnScreen)};
+}
+
+void frmStartUp::keyPressEvent(QKeyEvent* event)
+{
+    restartTimer();
+    const QPoint here = pos();
+    switch (event->key()) {
+    case Qt::Key_Up:
+        move(limited(here - QPoint(0, m_moveStep)));
+        break;
+    case Qt::Key_Down:
+        move(limited(here + QPoint(0, m_moveStep)));
+        break;
+    case Qt::Key_Left:
+        move(limited(here - QPoint(m_moveStep, 0)));
+        break;
+    case Qt::Key_Right:
+        move(limited(here + QPoint(m_moveStep, 0)));
+        break;
+    default:
+        break;
+    }
+    // Holding a key moves faster and faster.
+    if (m_moveStep < kMaxStep)
+        ++m_moveStep;
+}
+
+void frmStartUp::keyReleaseEvent(QKeyEvent* event)
+{
+    // Repeats of a held key are presses, as on the system the window comes from.
+    if (event->isAutoRepeat())
+        return;
+    restartTimer();
+    m_moveStep = 1;
+    if (!isArrow(event->key()))
+        hide();
+}
+
+void frmStartUp::mousePressEvent(QMouseEvent* event)
+{
+    restartTimer();
+    m_grab = event->position().toPoint();
+}
+
+void frmStartUp::drag(QPoint globalPointer, bool withLimits)
+{
+    restartTimer();
+    const QPoint topLeft = globalPointer - m_grab;
+    move(withLimits ? limited(topLeft) : topLeft);
+}
+
+void frmStartUp::mouseMoveEvent(QMouseEvent* event)
+{
+    if (event->buttons() == Qt::RightButton)
+        drag(event->globalPosition().toPoint(), true);
+}
+
+void frmStartUp::mouseReleaseEvent(QMouseEvent* event)
+{
+    restartTimer();
+    if (event->button() == Qt::LeftButton)
+        hide();
+}
+
+void frmStartUp::mouseDoubleClickEvent(QMouseEvent*)
+{
+    hide();
+}
+
+// The centre picture can drag the window anywhere, even wholly off the screen.
+bool frmStartUp::eventFilter(QObject* watched, QEvent* event)
+{
+    // Only mouse events are taken as such (a polish or paint event comes here too).
+    auto* mouse = dynamic_cast<QMouseEvent*>(event);
+    if (watched != imgBuco || mouse == nullptr)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        restartTimer();
+        m_grab = imgBuco->mapTo(this, mouse->position().toPoint());
+        return true;
+    case QEvent::MouseMove:
+        if (mouse->buttons() == Qt::RightButton)
+            drag(mouse->globalPosition().toPoint(), false);
+        return true;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(mouse);
+        return true;
+    case QEvent::MouseButtonDblClick:
+        hide();
+        return true;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+} // namespace vastrel::ui

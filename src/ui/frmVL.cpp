@@ -1,0 +1,742 @@
+#include "frmVL.h"
+
+#include "CheckList.h"
+#include "ImageControl.h"
+#include "TextPane.h"
+#include "browser/MainLayout.h"
+#include "browser/TextCommands.h"
+#include "browser/TextSearch.h"
+#include "browser/WindowLimits.h"
+#include "frmInfo.h"
+#include "platform/Dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <cmath>
+
+namespace vastrel::ui {
+
+using browser::BrowsingSession;
+using browser::KeyMap;
+using browser::Pointer;
+using browser::SelectMode;
+using browser::SizeMode;
+using List = BrowsingSession::List;
+
+namespace {
+
+constexpr int kBackspace = u'\b';
+const QString kPrompt = QStringLiteral("Stringa da Cercare:");
+const QString kTitleSearch = QStringLiteral("Vastrel - Cerca tra i Titoli dei Brani");
+
+QIcon programIcon()
+{
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/vastrel-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+QString padded(const QString& tip)
+{
+    return u' ' + tip + u' ';
+}
+
+} // namespace
+
+frmVL::frmVL(browser::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
+             QWidget* parent)
+    : QWidget(parent), m_state(state), m_session(state, opener), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("frmVL"));
+    setWindowTitle(QStringLiteral("Vastrel - by Korvi"));
+    setWindowIcon(programIcon());
+    ui.create(this, m_session.albums(), m_session.tracks(), m_session.pictures());
+    for (std::size_t i = 0; i < browser::kLayoutControlCount; ++i)
+        m_layoutWidgets[i] = findChild<QWidget*>(controlName(browser::LayoutControl(i)));
+    connect(&m_session, &BrowsingSession::changed, this, &frmVL::draw);
+    connect(&m_session, &BrowsingSession::pointerChanged, this, &frmVL::showPointer);
+    connect(&m_session, &BrowsingSession::openFailed, this, &frmVL::reportOpenFailure);
+    connect(&m_session, &BrowsingSession::trackListFocus, ui.lstBrani,
+            [this] { ui.lstBrani->setFocus(); });
+    connect(ui.cboMostra, &QComboBox::currentIndexChanged, &m_session,
+            &BrowsingSession::setShowFilter);
+    connect(ui.chkOrdinaAZ, &QPushButton::toggled, this, [this](bool alphabetical) {
+        m_session.setAlphabetical(alphabetical);
+        m_session.chkOrdinaAZ_Click();
+    });
+    connect(ui.cmdCopertina, &QPushButton::clicked, this, &frmVL::cmdCopertina_Click);
+    for (int i = 0; i < 2; ++i) {
+        connect(ui.imgEC[i], &ImageControl::clicked, this, [this, i] { imgEC_Click(i); });
+        connect(ui.imgEC[i], &ImageControl::doubleClicked, this, [this, i] { imgEC_Click(i); });
+    }
+    connectLists();
+    connectCommands();
+    connectTextPane();
+    connect(ui.imgInfo, &ImageControl::mouseDown, this, [this] { imgInfo_MouseDown(); });
+    setUpKeyboard();
+    Form_Load();
+}
+
+// The controls outlive this class while the window is taken apart, and the focus leaving
+// them then would reach handlers of a window that is gone.
+frmVL::~frmVL()
+{
+    qApp->removeEventFilter(this);
+    for (QObject* child : findChildren<QObject*>())
+        disconnect(child, nullptr, this, nullptr);
+    disconnect(&m_session, nullptr, this, nullptr);
+}
+
+// Each list records the modifiers of a gesture before the gesture changes a mark.
+void frmVL::connectLists()
+{
+    for (CheckList* list : {ui.lstAlbum, ui.lstBrani}) {
+        connect(list, &CheckList::mouseDown, &m_session,
+                [this](Qt::MouseButton, platform::Modifiers mask) {
+                    m_session.recordModifiers(mask);
+                });
+        connect(list, &CheckList::keyDown, &m_session,
+                [this](int, platform::Modifiers mask) { m_session.recordModifiers(mask); });
+    }
+    // Backspace inverts every mark of its list.
+    connect(ui.lstAlbum, &CheckList::keyPress, this, [this](int character) {
+        if (character == kBackspace)
+            m_session.invert(List::Albums);
+    });
+    connect(ui.lstBrani, &CheckList::keyPress, this, [this](int character) {
+        if (character == kBackspace)
+            m_session.invert(List::Tracks);
+    });
+    connect(ui.lstJPEG->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &frmVL::lstJPEG_Click);
+    connect(ui.lstJPEG, &CheckList::keyDown, this, [this](int key, platform::Modifiers) {
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            lstJPEG_Click();
+    });
+    connect(ui.lstJPEG, &CheckList::focusIn, this, [this] { setDefaultButtonWithdrawn(true); });
+    connect(ui.lstJPEG, &CheckList::focusOut, this, [this] { setDefaultButtonWithdrawn(false); });
+}
+
+void frmVL::connectCommands()
+{
+    connect(ui.cmdSelAlbum, &QPushButton::clicked, this,
+            [this] { m_session.selectAll(List::Albums); });
+    connect(ui.cmdSelBrani, &QPushButton::clicked, this,
+            [this] { m_session.selectAll(List::Tracks); });
+    connect(ui.cmdSuona, &QPushButton::clicked, &m_session, &BrowsingSession::cmdSuona_Click);
+    const std::pair<QPushButton*, void (frmVL::*)()> clicks[] = {
+        {ui.cmdCercaBrano, &frmVL::cmdCercaBrano_Click},
+        {ui.cmdCercaTesto, &frmVL::cmdCercaTesto_Click},
+        {ui.cmdCercaAvanti, &frmVL::cmdCercaAvanti_Click},
+        {ui.cmdCopia, &frmVL::cmdCopia_Click},
+        {ui.cmdSelTesto, &frmVL::cmdSelTesto_Click},
+    };
+    for (const auto& [button, handler] : clicks)
+        connect(button, &QPushButton::clicked, this, handler);
+    // Right-button presses on the select-all buttons reach their mode switch through the
+    // application-wide filter of setUpKeyboard; a filter of their own would see each press
+    // a second time and switch the mode back.
+}
+
+void frmVL::connectTextPane()
+{
+    TextPane* pane = ui.txtBrani;
+    for (auto signal : {&TextPane::changed, &TextPane::doubleClicked, &TextPane::keyUp,
+                        &TextPane::mouseDown, &TextPane::mouseUp})
+        connect(pane, signal, this, &frmVL::refreshTextCommands);
+    connect(pane, &TextPane::keyDown, this, &frmVL::txtBrani_KeyDown);
+    connect(pane, &TextPane::focusIn, this, [this] { setDefaultButtonWithdrawn(true); });
+    connect(pane, &TextPane::focusOut, this, [this] { setDefaultButtonWithdrawn(false); });
+}
+
+bool frmVL::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        if (keyPreview(watched, event))
+            return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
+        if (watched == ui.cmdSelAlbum)
+            m_session.switchSelectMode(List::Albums);
+        else if (watched == ui.cmdSelBrani)
+            m_session.switchSelectMode(List::Tracks);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window's default button: Enter on a button presses that button, elsewhere it plays
+// (the text pane and the picture list withdraw the default while they have the focus).
+void frmVL::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+        if (focused->isEnabled())
+            focused->click();
+    } else if (ui.cmdSuona->isDefault() && ui.cmdSuona->isEnabled()) {
+        ui.cmdSuona->click();
+    }
+}
+
+void frmVL::Form_Load()
+{
+    ui.placeFixed();
+    // Pictures the buttons share.
+    ui.cmdCercaTesto->setIcon(ui.cmdCercaBrano->icon());
+    ui.cmdSelAlbum->setIcon(ui.cmdSelTesto->icon());
+    ui.cmdSelBrani->setIcon(ui.cmdSelTesto->icon());
+    m_session.openTempFolder();
+}
+
+void frmVL::Aggiorna()
+{
+    m_session.Aggiorna();
+}
+
+void frmVL::selectShowFilter(int index)
+{
+    ui.cboMostra->setCurrentIndex(index);
+}
+
+void frmVL::setHalfMode(bool half)
+{
+    m_session.setSizeMode(half ? SizeMode::Half : SizeMode::Full);
+    ui.imgEC[0]->setVisible(!half);
+    ui.imgEC[1]->setVisible(half);
+}
+
+void frmVL::setAlphabetical(bool alphabetical)
+{
+    ui.chkOrdinaAZ->setChecked(alphabetical);
+}
+
+void frmVL::setEmptyPicture(const QPixmap& picture)
+{
+    ui.imgVuoto = picture;
+    if (m_session.mainView().picture.isNull())
+        ui.imgCopertina->setPixmap(picture);
+}
+
+void frmVL::setOuterGeometry(const QRect& outer)
+{
+    m_requestedOuter = outer;
+    applyOuterGeometry();
+}
+
+void frmVL::applyOuterGeometry()
+{
+    m_assumedFrame = frameGeometry().size() - size();
+    resize(m_requestedOuter->size() - m_assumedFrame);
+    move(m_requestedOuter->topLeft());
+}
+
+bool frmVL::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Once the window system has put a frame around the window, the outer size asked for
+    // is applied again with the real frame.
+    const auto type = event->type();
+    if (m_requestedOuter && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        // Maximized before the frame was known: resizing now would restore the window.
+        if (isMaximized()) {
+            m_requestedOuter.reset();
+            return handled;
+        }
+        const QSize frame = frameGeometry().size() - size();
+        if (frame != m_assumedFrame)
+            applyOuterGeometry();
+        if (!frame.isEmpty() || isMaximized())
+            m_requestedOuter.reset();
+    }
+    return handled;
+}
+
+void frmVL::showPointer(Pointer pointer)
+{
+    if (pointer == Pointer::Hourglass)
+        setCursor(Qt::WaitCursor);
+    else if (pointer == Pointer::Busy)
+        setCursor(Qt::BusyCursor);
+    else
+        unsetCursor();
+}
+
+void frmVL::draw()
+{
+    const browser::MainView& view = m_session.mainView();
+    setCaption(ui.lblAlbum, view.albumsCaption);
+    setCaption(ui.lblBrani, view.tracksCaption);
+    setCaption(ui.lblRTF, view.paneHeading);
+    setCaption(ui.lblJPEG, view.picturesCaption);
+    ui.cmdSelAlbum->setEnabled(view.selectAlbumsEnabled);
+    ui.cmdSelBrani->setEnabled(view.selectTracksEnabled);
+    ui.cmdCercaBrano->setEnabled(view.titleSearchEnabled);
+    ui.cmdSuona->setEnabled(view.playEnabled);
+    ui.cmdCercaAvanti->setEnabled(view.findNextEnabled);
+    ui.cmdCercaAvanti->setToolTip(view.findNextTooltip);
+    ui.cmdCercaTesto->setToolTip(view.textSearchTooltip);
+    // The tooltip names the order a click switches to.
+    ui.chkOrdinaAZ->setToolTip(view.alphabetical
+                                   ? QStringLiteral(" Ordina i Brani Cronologicamente ")
+                                   : QStringLiteral(" Ordina i Brani Alfabeticamente "));
+    drawSelectMode(ui.cmdSelAlbum, view.albumsMode, QStringLiteral(" Seleziona Tutti gli Album "),
+                   QStringLiteral(" Deseleziona Tutti gli Album "));
+    drawSelectMode(ui.cmdSelBrani, view.tracksMode, QStringLiteral(" Seleziona Tutti i Brani "),
+                   QStringLiteral(" Deseleziona Tutti i Brani "));
+    drawPane();
+    drawPicture();
+}
+
+void frmVL::drawSelectMode(QPushButton* button, SelectMode mode, const QString& selectTip,
+                           const QString& deselectTip)
+{
+    const QString& tip = mode == SelectMode::Select ? selectTip : deselectTip;
+    if (button->toolTip() == tip)
+        return;
+    button->setToolTip(tip);
+    button->setIcon(mode == SelectMode::Select ? ui.cmdSelTesto->icon() : ui.imgNoSel);
+}
+
+void frmVL::drawPane()
+{
+    const browser::MainView& view = m_session.mainView();
+    if (view.paneRevision == m_paneRevision)
+        return;
+    m_paneRevision = view.paneRevision;
+    ui.txtBrani->setContent(view.pane);
+    m_textLength = int(ui.txtBrani->plainText().size());
+    refreshTextCommands();
+}
+
+void frmVL::drawPicture()
+{
+    const browser::MainView& view = m_session.mainView();
+    if (view.pictureRevision == m_pictureRevision)
+        return;
+    m_pictureRevision = view.pictureRevision;
+    if (view.picture.isNull()) {
+        ui.imgCopertina->setPixmap(ui.imgVuoto);
+        ui.imgCopertina->setToolTip(padded(windowTitle()));
+    } else {
+        ui.imgCopertina->setPixmap(QPixmap::fromImage(view.picture));
+        ui.imgCopertina->setToolTip(padded(view.pictureTitle));
+    }
+}
+
+void frmVL::setCaption(QLabel* label, const QString& caption)
+{
+    if (label->text() == caption)
+        return;
+    label->setText(caption);
+    fitCaption(label);
+}
+
+// A caption gets the width it needs, but never runs under the control to its right: the
+// album counter stops before "Mostra:", the track counter before the About picture.
+void frmVL::fitCaption(QLabel* label)
+{
+    int width = label->sizeHint().width();
+    if (label == ui.lblAlbum)
+        width = std::min(width, ui.lblMostra->x() - 4 - label->x());
+    else if (label == ui.lblBrani)
+        width = std::min(width, ui.imgInfo->x() - 4 - label->x());
+    label->resize(std::max(width, 0), label->height());
+}
+
+void frmVL::Form_Activate()
+{
+    // Back from the About window: the lists stay as they were.
+    if (m_state.aboutShown) {
+        m_state.aboutShown = false;
+        return;
+    }
+    m_session.setPointer(Pointer::Default);
+    m_session.albums().setCurrentRow(-1);
+    m_session.lstAlbum_ItemCheck(-1);
+}
+
+void frmVL::sessionEnding()
+{
+    m_sessionEnding = true;
+}
+
+void frmVL::closeEvent(QCloseEvent* event)
+{
+    // Log-off or shutdown: no question and no clean-up.
+    if (m_sessionEnding) {
+        event->accept();
+        return;
+    }
+    if (m_session.albums().count() > 0) {
+        const QString question =
+            QStringLiteral("Chiudere \"") + windowTitle() + QStringLiteral("\"?");
+        if (!m_dialogs.message(this, platform::Dialogs::Icon::Question,
+                               QStringLiteral("Vastrel - Chiudi"), question, true)) {
+            event->ignore();
+            return;
+        }
+    }
+    m_session.cleanUpTempFolder();
+    event->accept();
+    QCoreApplication::exit(0);
+}
+
+void frmVL::reportOpenFailure(const QString& playlist)
+{
+    m_dialogs.message(this, platform::Dialogs::Icon::Critical,
+                      QStringLiteral("Vastrel - Suona i Brani Selezionati"),
+                      QStringLiteral("ATTENZIONE! Impossibile Aprire il File:\r\n\r\n") +
+                          playlist);
+}
+
+// The dialog's corner 2 pixels inside the track list's.
+void frmVL::cmdCercaBrano_Click()
+{
+    const QString result = m_dialogs.input(this, kTitleSearch, kPrompt, m_session.titleSearch(),
+                                           ui.lstBrani->mapToGlobal(QPoint(2, 2)));
+    if (!result.isEmpty() && m_session.searchTitles(result) == 0) {
+        m_dialogs.message(this, platform::Dialogs::Icon::Information, kTitleSearch,
+                          browser::TextSearch::notFound(result));
+    }
+    ui.lstBrani->setFocus();
+}
+
+// The dialog is titled after what the pane shows.
+void frmVL::cmdCercaTesto_Click()
+{
+    const QString title = QStringLiteral("Vastrel -") + m_session.mainView().textSearchTooltip;
+    const QString result = m_dialogs.input(this, title, kPrompt, m_session.textSearch(),
+                                           ui.txtBrani->mapToGlobal(QPoint(3, 3)));
+    if (result.isEmpty()) {
+        ui.txtBrani->setFocus();
+        return;
+    }
+    m_session.setTextSearch(result);
+    cmdCercaAvanti_Click();
+}
+
+void frmVL::cmdCercaAvanti_Click()
+{
+    m_session.setPointer(Pointer::Hourglass);
+    const QString& searched = m_session.textSearch();
+    const qsizetype at =
+        browser::TextSearch::findNext(ui.txtBrani->plainText(), searched,
+                                      ui.txtBrani->selectionStart(), ui.txtBrani->selectedText());
+    if (at >= 0) {
+        ui.txtBrani->setSelection(int(at), int(searched.size()));
+    } else {
+        m_dialogs.message(this, platform::Dialogs::Icon::Information,
+                          QStringLiteral("Vastrel -") + m_session.mainView().textSearchTooltip,
+                          browser::TextSearch::notFound(searched));
+    }
+    ui.txtBrani->setFocus();
+    m_session.setPointer(Pointer::Default);
+}
+
+void frmVL::cmdCopia_Click()
+{
+    QGuiApplication::clipboard()->setText(ui.txtBrani->selectedText());
+    ui.txtBrani->setFocus();
+}
+
+void frmVL::cmdSelTesto_Click()
+{
+    ui.txtBrani->setSelection(0, int(ui.txtBrani->plainText().size()));
+    refreshTextCommands();
+    ui.txtBrani->setFocus();
+}
+
+void frmVL::refreshTextCommands()
+{
+    const auto commands = browser::TextCommands::of(m_textLength, ui.txtBrani->selectionStart(),
+                                                    ui.txtBrani->selectionLength());
+    ui.cmdCercaTesto->setEnabled(commands.search);
+    ui.cmdCopia->setEnabled(commands.copy);
+    ui.cmdSelTesto->setEnabled(commands.selectAll);
+}
+
+void frmVL::txtBrani_KeyDown(int key)
+{
+    if (key == Qt::Key_Insert)
+        imgEC_Click(0);
+    else
+        refreshTextCommands();
+}
+
+// While the text pane or the picture list has the focus, Enter belongs to them.
+void frmVL::setDefaultButtonWithdrawn(bool withdrawn)
+{
+    ui.cmdSuona->setDefault(!withdrawn);
+}
+
+bool frmVL::halfMode() const
+{
+    return m_state.sizeMode == SizeMode::Half;
+}
+
+// Let the list repaint its new selection before a large picture is decoded.
+void frmVL::lstJPEG_Click()
+{
+    if (m_session.pictures().currentRow() < 0)
+        return;
+    m_session.setPointer(Pointer::Busy);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_session.MostraImmagine();
+    m_session.setPointer(Pointer::Default);
+}
+
+void frmVL::cmdCopertina_Click()
+{
+    m_session.setPointer(Pointer::Hourglass);
+    m_session.nextPaneMode();
+    Form_Resize();
+    if (m_state.paneMode == browser::PaneMode::PicturesOnly)
+        ui.lstJPEG->setFocus();
+    else
+        ui.txtBrani->setFocus();
+    m_session.setPointer(Pointer::Default);
+}
+
+void frmVL::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmVL::Form_Resize()
+{
+    browser::LayoutInput in;
+    in.client = size();
+    in.outer = frameGeometry().size();
+    in.screen = m_state.screen;
+    in.halfMode = halfMode();
+    in.paneMode = m_state.paneMode;
+    in.maximized = isMaximized();
+    in.minimized = isMinimized();
+    in.labelHeight = ui.lblMostra->height();
+    in.previousBorderWidth = m_state.borderWidth;
+    in.previousCaptionHeight = m_state.captionHeight;
+    for (std::size_t i = 0; i < browser::kLayoutControlCount; ++i) {
+        in.current[i] = m_layoutWidgets[i]->geometry();
+        in.visible[i] = !m_layoutWidgets[i]->isHidden();
+    }
+    const browser::LayoutResult out = browser::MainLayout::Form_Resize(in);
+    m_state.borderWidth = out.borderWidth;
+    m_state.captionHeight = out.captionHeight;
+    m_state.maxWindowWidth = out.maxWindowWidth;
+    m_state.maxWindowHeight = out.maxWindowHeight;
+    m_state.minWindowWidth = out.minWindowWidth;
+    if (out.laidOut) {
+        // Moved or resized only when different, so an unchanged picture or text is not redrawn.
+        for (std::size_t i = 0; i < browser::kLayoutControlCount; ++i) {
+            QWidget* w = m_layoutWidgets[i];
+            if (w->geometry() != out.geometry[i])
+                w->setGeometry(out.geometry[i]);
+            if (w->isHidden() == out.visible[i])
+                w->setVisible(out.visible[i]);
+        }
+        fitCaption(ui.lblAlbum);
+        fitCaption(ui.lblBrani);
+    }
+    applySizeLimits();
+}
+
+void frmVL::applySizeLimits()
+{
+    using browser::WindowLimits;
+    const WindowLimits::Limits outer = WindowLimits::compute(
+        m_state.borderWidth, m_state.captionHeight, halfMode(), m_state.minWindowWidth,
+        m_state.maxWindowWidth, m_state.maxWindowHeight);
+    const WindowLimits::Limits client =
+        WindowLimits::clientLimits(outer, frameGeometry().size() - size());
+    if (minimumSize() != client.minimum)
+        setMinimumSize(client.minimum);
+    if (maximumSize() != client.maximum)
+        setMaximumSize(client.maximum);
+}
+
+// The size switch: index 0 halves the window keeping the list height, index 1 doubles it
+// with the picture brought up to date first.
+void frmVL::imgEC_Click(int index)
+{
+    using browser::WindowLimits;
+    if (isMinimized())
+        return;
+    m_session.setPointer(Pointer::Busy);
+    // Taken first: the limits of the full mode can raise a low half-mode window at once.
+    const int clientHeight = height();
+    setHalfMode(index == 0);
+    // The limits follow the new mode before the height changes.
+    applySizeLimits();
+    if (isMaximized()) {
+        m_session.MostraImmagine();
+        Form_Resize();
+    } else if (index == 0) {
+        const double outer = WindowLimits::halvedOuterHeight(clientHeight, m_state.captionHeight,
+                                                             m_state.borderWidth);
+        resize(width(),
+               WindowLimits::clientHeightFor(outer, m_state.captionHeight, m_state.borderWidth));
+    } else {
+        m_session.MostraImmagine();
+        const int outer = WindowLimits::doubledOuterHeight(clientHeight, m_state.captionHeight,
+                                                           m_state.borderWidth);
+        resize(width(),
+               WindowLimits::clientHeightFor(outer, m_state.captionHeight, m_state.borderWidth));
+    }
+    m_session.setPointer(Pointer::Default);
+}
+
+void frmVL::setUpKeyboard()
+{
+    // Every key-down of the window passes the key table before the focused control.
+    qApp->installEventFilter(this);
+    QWidget* order[] = {ui.lstAlbum,     ui.lstBrani,    ui.cboMostra,     ui.cmdSelAlbum,
+                        ui.cmdSuona,     ui.cmdSelBrani, ui.cmdCercaBrano, ui.chkOrdinaAZ,
+                        ui.cmdSelTesto,  ui.cmdCopia,    ui.cmdCercaTesto, ui.cmdCercaAvanti,
+                        ui.cmdCopertina, ui.lstJPEG,     ui.txtBrani};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+KeyMap::Result frmVL::keyTable(const QKeyEvent* event) const
+{
+    auto usable = [](const QWidget* w) { return !w->isHidden() && w->isEnabled(); };
+    KeyMap::Buttons b;
+    b.selAlbumEnabled = ui.cmdSelAlbum->isEnabled();
+    b.suonaEnabled = ui.cmdSuona->isEnabled();
+    b.selBraniEnabled = ui.cmdSelBrani->isEnabled();
+    b.cercaBranoEnabled = ui.cmdCercaBrano->isEnabled();
+    b.selTestoUsable = usable(ui.cmdSelTesto);
+    b.copiaUsable = usable(ui.cmdCopia);
+    b.cercaTestoUsable = usable(ui.cmdCercaTesto);
+    b.cercaAvantiUsable = usable(ui.cmdCercaAvanti);
+    b.copertinaVisible = !ui.cmdCopertina->isHidden();
+    b.halvingImageVisible = !halfMode();
+    return KeyMap::Form_KeyDown(KeyMap::codeOf(event->key()),
+                                platform::modifiersOf(event->modifiers()).toInt(), b);
+}
+
+// Key-downs of this window's controls: a key the table consumes never reaches the
+// control, and never triggers a shortcut or an access key either.
+bool frmVL::keyPreview(QObject* watched, QEvent* event)
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const KeyMap::Result r = keyTable(key);
+    if (event->type() == QEvent::ShortcutOverride) {
+        if (r.consumed)
+            event->accept();
+        return false;
+    }
+    if (!r.consumed)
+        return false;
+    Form_KeyDown(r.action);
+    return true;
+}
+
+void frmVL::Form_KeyDown(KeyMap::Action action)
+{
+    using Action = KeyMap::Action;
+    switch (action) {
+    case Action::None:
+        break;
+    case Action::SelectAllAlbums:
+        m_session.selectAll(List::Albums);
+        break;
+    case Action::SwitchAlbumsMode:
+        m_session.switchSelectMode(List::Albums);
+        break;
+    case Action::Play:
+        m_session.cmdSuona_Click();
+        break;
+    case Action::SelectAllTracks:
+        m_session.selectAll(List::Tracks);
+        break;
+    case Action::SwitchTracksMode:
+        m_session.switchSelectMode(List::Tracks);
+        break;
+    case Action::SearchTitles:
+        cmdCercaBrano_Click();
+        break;
+    case Action::ToggleOrder:
+        ui.chkOrdinaAZ->setChecked(!ui.chkOrdinaAZ->isChecked());
+        break;
+    case Action::SelectText:
+        cmdSelTesto_Click();
+        break;
+    case Action::CopyText:
+        cmdCopia_Click();
+        break;
+    case Action::SearchText:
+        cmdCercaTesto_Click();
+        break;
+    case Action::FindNext:
+        cmdCercaAvanti_Click();
+        break;
+    case Action::NextPaneMode:
+        cmdCopertina_Click();
+        break;
+    case Action::HalveWindow:
+        imgEC_Click(0);
+        break;
+    case Action::DoubleWindow:
+        imgEC_Click(1);
+        break;
+    case Action::About:
+        imgInfo_MouseDown();
+        break;
+    case Action::Close:
+        close();
+        break;
+    }
+}
+
+// The About window over the main window, kept on the screen.
+QPoint frmVL::aboutPosition(const QRect& main, QSize about, QSize screen, int border, int caption)
+{
+    int left = int(std::nearbyint((main.width() - about.width()) / 2.0 + main.x()));
+    left = std::max(left, main.x() + border);
+    left = std::min(left, screen.width() - about.width());
+    left = std::max(left, 0);
+    int top = int(std::nearbyint((main.height() - about.height()) / 2.0 + main.y()));
+    top = std::max(top, main.y() + caption + 1);
+    top = std::min(top, screen.height() - about.height());
+    top = std::max(top, 0);
+    return {left, top};
+}
+
+// The About picture is hidden while the About window is open; back from it, the main
+// window is active again.
+void frmVL::imgInfo_MouseDown()
+{
+    if (m_about == nullptr)
+        return;
+    // Before its first showing the About window has no frame yet; it will get one like the
+    // main window's, and the outer size keeps it on the screen.
+    QSize about = m_about->frameGeometry().size();
+    if (about == m_about->size())
+        about += frameGeometry().size() - size();
+    const QPoint at = aboutPosition(frameGeometry(), about, m_state.screen, m_state.borderWidth,
+                                    m_state.captionHeight);
+    ui.imgInfo->hide();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    m_about->move(at);
+    m_about->exec();
+    ui.imgInfo->show();
+    Form_Activate();
+}
+
+} // namespace vastrel::ui

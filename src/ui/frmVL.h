@@ -1,0 +1,119 @@
+#pragma once
+
+#include "MainControls.h"
+#include "browser/BrowsingSession.h"
+#include "browser/KeyMap.h"
+#include "browser/LayoutControl.h"
+
+#include <QWidget>
+#include <optional>
+
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+
+namespace vastrel::platform {
+class Dialogs;
+class Opener;
+} // namespace vastrel::platform
+
+namespace vastrel::ui {
+
+class frmInfo;
+
+// The main window: the album list with its show filter, the track list, the text pane and
+// the picture browser. It forwards the user's gestures to its browsing session and draws
+// what the session answers; it keeps only what is about widgets: geometry, focus, the
+// default button, the pointer and the dialogs.
+class frmVL : public QWidget
+{
+    Q_OBJECT
+
+public:
+    frmVL(browser::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
+          QWidget* parent = nullptr);
+    ~frmVL() override;
+
+    browser::BrowsingSession& session() { return m_session; }
+    const MainControls& controls() const { return ui; }
+
+    void Aggiorna();
+    void Form_Activate();
+    // The desktop session is ending: the next close asks nothing and cleans nothing.
+    void sessionEnding();
+
+    // What the command line sets, each through the control it belongs to, so that the
+    // control's own handling runs.
+    void selectShowFilter(int index);
+    void setHalfMode(bool half);
+    void setAlphabetical(bool alphabetical);
+    // Outer size and position in pixels, as the command line gives them.
+    void setOuterGeometry(const QRect& outer);
+    void setAboutWindow(frmInfo* about) { m_about = about; }
+    // The picture the picture box shows when no picture is selected (imgVuoto).
+    void setEmptyPicture(const QPixmap& picture);
+
+    // The handlers of the gestures that need a window: dialogs, focus, geometry.
+    void lstJPEG_Click();
+    void cmdCopertina_Click();
+    void Form_Resize();
+    void imgEC_Click(int index);
+    void cmdCercaBrano_Click();
+    void cmdCercaTesto_Click();
+    void cmdCercaAvanti_Click();
+    void cmdCopia_Click();
+    void cmdSelTesto_Click();
+    void Form_KeyDown(browser::KeyMap::Action action);
+    void imgInfo_MouseDown();
+    static QPoint aboutPosition(const QRect& main, QSize about, QSize screen, int border,
+                                int caption);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Form_Load();
+    void connectLists();
+    void connectCommands();
+    void connectTextPane();
+    void setUpKeyboard();
+    browser::KeyMap::Result keyTable(const QKeyEvent* event) const;
+    bool keyPreview(QObject* watched, QEvent* event);
+    void applyOuterGeometry();
+    void applySizeLimits();
+    void showPointer(browser::Pointer pointer);
+    void draw();
+    void drawSelectMode(QPushButton* button, browser::SelectMode mode, const QString& selectTip,
+                        const QString& deselectTip);
+    void drawPane();
+    void drawPicture();
+    void setCaption(QLabel* label, const QString& caption);
+    void fitCaption(QLabel* label);
+    bool halfMode() const;
+    void refreshTextCommands();
+    void txtBrani_KeyDown(int key);
+    void setDefaultButtonWithdrawn(bool withdrawn);
+    void reportOpenFailure(const QString& playlist);
+
+    browser::ModuleState& m_state;
+    browser::BrowsingSession m_session;
+    platform::Dialogs& m_dialogs;
+    MainControls ui;
+    bool m_sessionEnding = false;
+    frmInfo* m_about = nullptr;
+    // The outer geometry asked for, kept until the window system has framed the window
+    // (the frame is only known then).
+    std::optional<QRect> m_requestedOuter;
+    QSize m_assumedFrame;
+    std::array<QWidget*, browser::kLayoutControlCount> m_layoutWidgets{};
+    quint64 m_paneRevision = 0;
+    quint64 m_pictureRevision = 0;
+    // The length of the pane's text as of its last rebuild.
+    int m_textLength = 0;
+};
+
+} // namespace vastrel::ui
