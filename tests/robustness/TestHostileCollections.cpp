@@ -5,10 +5,10 @@
 // empty picture, the notes' and pictures' messages), it shows so. Each interaction works on
 // bounded input; a hang is caught by the test's time limit.
 
-#include "mainwindow/CheckList.h"
-#include "mainwindow/ImageControl.h"
-#include "mainwindow/TextPane.h"
-#include "mainwindow/frmVL.h"
+#include "ui/CheckList.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
+#include "ui/frmVL.h"
 #include "platform/Beeper.h"
 #include "support/AsOtherUser.h"
 #include "support/HostileCollection.h"
@@ -23,8 +23,8 @@
 #include <QTest>
 #include <unistd.h>
 
-using vastrel::mainwindow::CheckList;
-using vastrel::mainwindow::MainControls;
+using vastrel::ui::CheckList;
+using vastrel::ui::MainControls;
 using vastrel::platform::Beeper;
 using namespace Hostile;
 

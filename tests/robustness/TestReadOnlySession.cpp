@@ -3,10 +3,10 @@
 // copy byte for byte as it was and creates nothing in it. The second run does the same as
 // another user over a copy whose files and folders are all read-only.
 
-#include "mainwindow/CheckList.h"
-#include "mainwindow/ImageControl.h"
-#include "mainwindow/TextPane.h"
-#include "mainwindow/frmVL.h"
+#include "ui/CheckList.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
+#include "ui/frmVL.h"
 #include "media/TempCleanup.h"
 #include "support/AsOtherUser.h"
 #include "support/ListClicks.h"
@@ -23,8 +23,8 @@
 #include <functional>
 #include <sys/stat.h>
 
-using vastrel::mainwindow::CheckList;
-using vastrel::mainwindow::MainControls;
+using vastrel::ui::CheckList;
+using vastrel::ui::MainControls;
 
 namespace {
 

@@ -3,8 +3,8 @@
 // names the program writes and deletes, playing and the clean-up never write or delete
 // through a link and never touch anything outside the private folder.
 
-#include "mainwindow/CheckList.h"
-#include "mainwindow/frmVL.h"
+#include "ui/CheckList.h"
+#include "ui/frmVL.h"
 #include "media/TempCleanup.h"
 #include "platform/FileSystem.h"
 #include "platform/Opener.h"
@@ -21,7 +21,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using vastrel::mainwindow::frmVL;
+using vastrel::ui::frmVL;
 using vastrel::platform::PrivateTempFolder;
 
 namespace {
@@ -128,7 +128,7 @@ public:
 struct Window
 {
     explicit Window(const Collection& c, const QString& systemTemp)
-        : state(vastrel::startup::ModuleState::initial(c.root(), QSize(1024, 768))),
+        : state(vastrel::browser::ModuleState::initial(c.root(), QSize(1024, 768))),
           m_oldTmpDir(qgetenv("TMPDIR"))
     {
         qputenv("TMPDIR", native(systemTemp));
@@ -157,7 +157,7 @@ struct Window
 
     ScriptedDialogs dialogs;
     Opener opener;
-    vastrel::startup::ModuleState state;
+    vastrel::browser::ModuleState state;
     std::unique_ptr<frmVL> window;
 
 private:

@@ -1,4 +1,4 @@
-#include "startup/ModuleState.h"
+#include "browser/ModuleState.h"
 #include "startup/ReadMe.h"
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
@@ -7,7 +7,7 @@
 #include <QTest>
 #include <sys/stat.h>
 
-using vastrel::startup::ModuleState;
+using vastrel::browser::ModuleState;
 using vastrel::startup::ReadMe;
 
 class TestReadMe : public QObject

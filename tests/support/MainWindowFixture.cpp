@@ -2,11 +2,11 @@
 
 MainWindowFixture::MainWindowFixture(const Collection& collection, QSize screen,
                                      vastrel::platform::Opener* otherOpener)
-    : state(vastrel::startup::ModuleState::initial(collection.root(), screen)),
+    : state(vastrel::browser::ModuleState::initial(collection.root(), screen)),
       m_oldTmpDir(qgetenv("TMPDIR"))
 {
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    m_window = std::make_unique<vastrel::mainwindow::frmVL>(state, dialogs,
+    m_window = std::make_unique<vastrel::ui::frmVL>(state, dialogs,
                                                             otherOpener ? *otherOpener : opener);
     m_window->resize(700, 500);
     m_window->show();
@@ -18,7 +18,7 @@ MainWindowFixture::~MainWindowFixture()
     qputenv("TMPDIR", m_oldTmpDir);
 }
 
-QStringList MainWindowFixture::rows(const vastrel::mainwindow::CheckList* list) const
+QStringList MainWindowFixture::rows(const vastrel::ui::CheckList* list) const
 {
     QStringList texts;
     for (const auto& row : list->rows()->rows())
@@ -26,7 +26,7 @@ QStringList MainWindowFixture::rows(const vastrel::mainwindow::CheckList* list) 
     return texts;
 }
 
-QStringList MainWindowFixture::checked(const vastrel::mainwindow::CheckList* list) const
+QStringList MainWindowFixture::checked(const vastrel::ui::CheckList* list) const
 {
     QStringList texts;
     for (int i = 0; i < list->rows()->count(); ++i) {
@@ -36,8 +36,8 @@ QStringList MainWindowFixture::checked(const vastrel::mainwindow::CheckList* lis
     return texts;
 }
 
-QString MainWindowFixture::current(const vastrel::mainwindow::CheckList* list) const
+QString MainWindowFixture::current(const vastrel::ui::CheckList* list) const
 {
-    const int i = list->listIndex();
+    const int i = list->rows()->currentRow();
     return i < 0 ? QString() : list->rows()->row(i).text();
 }

@@ -3,9 +3,9 @@
 #include "Collection.h"
 #include "RecordingOpener.h"
 #include "ScriptedDialogs.h"
-#include "mainwindow/CheckList.h"
-#include "mainwindow/frmVL.h"
-#include "startup/ModuleState.h"
+#include "ui/CheckList.h"
+#include "ui/frmVL.h"
+#include "browser/ModuleState.h"
 
 #include <QTemporaryDir>
 
@@ -19,20 +19,20 @@ public:
                                vastrel::platform::Opener* otherOpener = nullptr);
     ~MainWindowFixture();
 
-    vastrel::mainwindow::frmVL& window() { return *m_window; }
-    const vastrel::mainwindow::MainControls& ui() const { return m_window->controls(); }
+    vastrel::ui::frmVL& window() { return *m_window; }
+    const vastrel::ui::MainControls& ui() const { return m_window->controls(); }
     QString systemTemp() const { return m_temp.path(); }
 
-    QStringList rows(const vastrel::mainwindow::CheckList* list) const;
-    QStringList checked(const vastrel::mainwindow::CheckList* list) const;
-    QString current(const vastrel::mainwindow::CheckList* list) const;
+    QStringList rows(const vastrel::ui::CheckList* list) const;
+    QStringList checked(const vastrel::ui::CheckList* list) const;
+    QString current(const vastrel::ui::CheckList* list) const;
 
     ScriptedDialogs dialogs;
     RecordingOpener opener;
-    vastrel::startup::ModuleState state;
+    vastrel::browser::ModuleState state;
 
 private:
     QTemporaryDir m_temp;
     QByteArray m_oldTmpDir;
-    std::unique_ptr<vastrel::mainwindow::frmVL> m_window;
+    std::unique_ptr<vastrel::ui::frmVL> m_window;
 };

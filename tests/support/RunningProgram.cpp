@@ -1,6 +1,6 @@
 #include "RunningProgram.h"
 
-#include "mainwindow/frmVL.h"
+#include "ui/frmVL.h"
 
 #include <QApplication>
 #include <QPushButton>

@@ -1,12 +1,10 @@
 // The window-level key table, row by row, with the guards of each row.
 
-#include "mainwindow/KeyMap.h"
-#include "platform/ModifierMask.h"
+#include "browser/KeyMap.h"
 
 #include <QTest>
 
-using vastrel::mainwindow::KeyMap;
-using vastrel::platform::ModifierMask;
+using vastrel::browser::KeyMap;
 using Action = KeyMap::Action;
 
 namespace {
@@ -161,54 +159,6 @@ private Q_SLOTS:
         QCOMPARE(r.consumed, consumed);
     }
 
-    // Qt's keys onto the table's codes: function keys, Escape and the letters; 0 elsewhere.
-    void codes_data()
-    {
-        QTest::addColumn<int>("qtKey");
-        QTest::addColumn<int>("code");
-        for (int i = 0; i < 12; ++i)
-            QTest::addRow("F%d", i + 1) << int(Qt::Key_F1) + i << 112 + i;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
-        QTest::newRow("A") << int(Qt::Key_A) << 65;
-        QTest::newRow("I") << int(Qt::Key_I) << 73;
-        QTest::newRow("Z") << int(Qt::Key_Z) << 90;
-        QTest::newRow("F13") << int(Qt::Key_F13) << 0;
-        QTest::newRow("Return") << int(Qt::Key_Return) << 0;
-        QTest::newRow("Insert") << int(Qt::Key_Insert) << 0;
-        QTest::newRow("Up") << int(Qt::Key_Up) << 0;
-        QTest::newRow("0") << int(Qt::Key_0) << 0;
-        QTest::newRow("Alt") << int(Qt::Key_Alt) << 0;
-        QTest::newRow("a with grave") << int(Qt::Key_Agrave) << 0;
-    }
-
-    void codes()
-    {
-        QFETCH(int, qtKey);
-        QFETCH(int, code);
-        QCOMPARE(KeyMap::codeOf(qtKey), code);
-    }
-
-    void modifierMask_data()
-    {
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<int>("mask");
-        QTest::newRow("none") << int(Qt::NoModifier) << 0;
-        QTest::newRow("Shift") << int(Qt::ShiftModifier) << 1;
-        QTest::newRow("Ctrl") << int(Qt::ControlModifier) << 2;
-        QTest::newRow("Alt") << int(Qt::AltModifier) << 4;
-        QTest::newRow("all three")
-            << int(Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier) << 7;
-        QTest::newRow("keypad") << int(Qt::KeypadModifier) << 0;
-        QTest::newRow("Meta") << int(Qt::MetaModifier) << 0;
-        QTest::newRow("Shift on the keypad") << int(Qt::ShiftModifier | Qt::KeypadModifier) << 1;
-    }
-
-    void modifierMask()
-    {
-        QFETCH(int, modifiers);
-        QFETCH(int, mask);
-        QCOMPARE(ModifierMask::fromQt(Qt::KeyboardModifiers(modifiers)), mask);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestKeyMap)

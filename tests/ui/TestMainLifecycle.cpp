@@ -1,5 +1,5 @@
-#include "mainwindow/ImageControl.h"
-#include "mainwindow/TextPane.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
 #include "media/TempCleanup.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/Collection.h"
@@ -14,8 +14,8 @@
 #include <QPushButton>
 #include <QTest>
 
-using vastrel::mainwindow::CheckList;
-using vastrel::mainwindow::frmVL;
+using vastrel::ui::CheckList;
+using vastrel::ui::frmVL;
 
 namespace {
 
@@ -145,7 +145,7 @@ private Q_SLOTS:
         QTemporaryDir systemTemp;
         const QString folder = seedTemp(systemTemp.path());
         qputenv("TMPDIR", QFile::encodeName(systemTemp.path()));
-        vastrel::startup::ModuleState state = vastrel::startup::ModuleState::initial(c.root(), {});
+        vastrel::browser::ModuleState state = vastrel::browser::ModuleState::initial(c.root(), {});
         ScriptedDialogs dialogs;
         RecordingOpener opener;
         frmVL window(state, dialogs, opener);

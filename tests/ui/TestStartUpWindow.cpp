@@ -1,10 +1,10 @@
 // The round start-up window: its place and shape, what its load handler gives the main
 // window, and how it moves and hides.
 
-#include "mainwindow/frmVL.h"
+#include "ui/frmVL.h"
 #include "platform/Beeper.h"
 #include "startup/ModVL.h"
-#include "startwindow/frmStartUp.h"
+#include "ui/frmStartUp.h"
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
 #include "support/PictureFiles.h"
@@ -21,10 +21,10 @@
 #include <QTimer>
 #include <sys/stat.h>
 
-using vastrel::mainwindow::frmVL;
+using vastrel::ui::frmVL;
 using vastrel::platform::Beeper;
-using vastrel::startup::ModuleState;
-using vastrel::startwindow::frmStartUp;
+using vastrel::browser::ModuleState;
+using vastrel::ui::frmStartUp;
 
 using namespace PictureFiles;
 

@@ -1,9 +1,9 @@
-#include "mainwindow/MainLayout.h"
-#include "mainwindow/WindowLimits.h"
+#include "browser/MainLayout.h"
+#include "browser/WindowLimits.h"
 
 #include <QTest>
 
-using namespace vastrel::mainwindow;
+using namespace vastrel::browser;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // The main window from the keyboard: the key table on the real window, the access keys, the
 // tab order, and the About picture.
 
-#include "aboutwindow/frmInfo.h"
-#include "mainwindow/ImageControl.h"
-#include "mainwindow/TextPane.h"
+#include "ui/frmInfo.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
@@ -16,9 +16,9 @@
 #include <QTest>
 #include <QTimer>
 
-using vastrel::aboutwindow::frmInfo;
-using vastrel::mainwindow::CheckList;
-using vastrel::mainwindow::frmVL;
+using vastrel::ui::frmInfo;
+using vastrel::ui::CheckList;
+using vastrel::ui::frmVL;
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The layout, the size switch and the size limits as the real main window applies them.
 
-#include "mainwindow/ImageControl.h"
-#include "mainwindow/TextPane.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
-using vastrel::mainwindow::frmVL;
+using vastrel::ui::frmVL;
 
 namespace {
 
