@@ -198,53 +198,6 @@ class TestMainLayout : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void quantities_data()
-    {
-        QTest::addColumn<QSize>("client");
-        QTest::addColumn<int>("frameWidth");
-        QTest::addColumn<bool>("half");
-        QTest::addColumn<QList<int>>("WHRDS");
-
-        QTest::newRow("designed size")
-            << QSize(532, 326) << 8 << false << QList<int>{240, 135, 0, 0, 135};
-        QTest::newRow("533: W halves to even, R = 1")
-            << QSize(533, 326) << 8 << false << QList<int>{240, 135, 1, 0, 135};
-        QTest::newRow("534") << QSize(534, 326) << 8 << false << QList<int>{241, 135, 0, 0, 135};
-        QTest::newRow("535: W halves to even, R = -1")
-            << QSize(535, 326) << 8 << false << QList<int>{242, 135, -1, 0, 135};
-        QTest::newRow("H 135.5 to 136")
-            << QSize(532, 327) << 8 << false << QList<int>{240, 136, 0, 0, 135};
-        QTest::newRow("H 136.5 to 136")
-            << QSize(532, 329) << 8 << false << QList<int>{240, 136, 0, 0, 135};
-        QTest::newRow("H 137.5 to 138, D 1.5 to 2")
-            << QSize(532, 331) << 8 << false << QList<int>{240, 138, 0, 2, 135};
-        QTest::newRow("D 2.5 to 2")
-            << QSize(532, 336) << 8 << false << QList<int>{240, 140, 0, 2, 135};
-        QTest::newRow("S from the width")
-            << QSize(800, 600) << 8 << false << QList<int>{374, 272, 0, 68, 269};
-        QTest::newRow("half mode minimum")
-            << QSize(532, 167) << 8 << true << QList<int>{240, 135, 0, 0, 135};
-        QTest::newRow("half mode, D 116.5 to 116")
-            << QSize(600, 400) << 8 << true << QList<int>{274, 368, 0, 116, 169};
-        // R comes from the outer width: an odd frame hands its extra pixel to the track list.
-        QTest::newRow("frame 9 wide")
-            << QSize(533, 326) << 9 << false << QList<int>{240, 135, 2, 0, 135};
-        QTest::newRow("frame 11 wide")
-            << QSize(532, 326) << 11 << false << QList<int>{240, 135, -1, 0, 135};
-    }
-
-    void quantities()
-    {
-        QFETCH(QSize, client);
-        QFETCH(int, frameWidth);
-        QFETCH(bool, half);
-        QFETCH(QList<int>, WHRDS);
-        LayoutInput in = input(client, half);
-        in.outer = client + QSize(frameWidth, 27);
-        const LayoutResult out = MainLayout::Form_Resize(in);
-        QCOMPARE((QList<int>{out.W, out.H, out.R, out.D, out.S}), WHRDS);
-        QCOMPARE(out.geometry[controlIndex(lstBrani)].width(), out.W + out.R);
-    }
 
     // Each table is worked out by hand; the window starts from the other one, so a rule that
     // read a stale value instead of an earlier row's result would show.
@@ -310,24 +263,6 @@ private Q_SLOTS:
             for (LayoutControl c : {lstAlbum, lblAlbum, imgEC0, imgEC1, cmdSuona, chkOrdinaAZ})
                 QCOMPARE(out.visible[controlIndex(c)], in.visible[controlIndex(c)]);
         }
-    }
-
-    // A minimized window is not laid out, and its frame is the restored window's.
-    void minimized()
-    {
-        LayoutInput in = input(QSize(0, 0));
-        in.outer = QSize(160, 24);
-        in.minimized = true;
-        in.previousBorderWidth = 4;
-        in.previousCaptionHeight = 23;
-        in.visible[controlIndex(txtBrani)] = false;
-        const LayoutResult out = MainLayout::Form_Resize(in);
-        QVERIFY(!out.laidOut);
-        QCOMPARE(out.geometry, in.current);
-        QCOMPARE(out.visible, in.visible);
-        QCOMPARE((QList<int>{out.borderWidth, out.captionHeight, out.maxWindowWidth,
-                             out.maxWindowHeight, out.minWindowWidth}),
-                 (QList<int>{4, 23, 2056, 1563, 540}));
     }
 
     // Many window sizes from the minimum up: sizes, edges and overlaps of what is visible, and

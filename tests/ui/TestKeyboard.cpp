@@ -107,7 +107,7 @@ struct Window : MainWindowFixture
                 {"tracks", count(ui().lstBrani)},
                 {"tracks tip", ui().cmdSelBrani->toolTip()},
                 {"order", ui().chkOrdinaAZ->isChecked() ? "AZ" : "cron"},
-                {"pane", QString::number(state.paneMode)},
+                {"pane", QString::number(int(state.paneMode))},
                 {"half", ui().imgEC[1]->isVisible() ? "half" : "full"},
                 {"played", QString::number(opener.opened.size())},
                 {"asked", QString::number(dialogs.inputs.size())},
@@ -212,18 +212,6 @@ private Q_SLOTS:
         QVERIFY(w.window().isVisible());
     }
 
-    void escapeAsksBeforeClosing()
-    {
-        Collection c;
-        collection(c);
-        Window w(c);
-        w.type("Escape");
-        QCOMPARE(w.dialogs.messages.size(), 1);
-        QCOMPARE(w.dialogs.messages[0].title, QString("Vastrel - Chiudi"));
-        QCOMPARE(w.dialogs.messages[0].text, QString("Chiudere \"Vastrel - by Korvi\"?"));
-        QVERIFY(w.window().isVisible());
-    }
-
     // A key the table consumes never reaches the focused list: plain C does not search the
     // titles of the track list, B does.
     void consumedKeysNeverReachTheList_data()
@@ -248,7 +236,7 @@ private Q_SLOTS:
         w.ui().chkOrdinaAZ->click(); // titles first: "Alfa", "Bosco", "Cielo", "Dora"
         CheckList* tracks = w.ui().lstBrani;
         tracks->setFocus();
-        tracks->setListIndex(0);
+        tracks->rows()->setCurrentRow(0);
         QSignalSpy seen(tracks, &CheckList::keyDown);
         w.type(keys);
         const int key = parseKey(keys).first;
@@ -257,64 +245,10 @@ private Q_SLOTS:
         });
         QCOMPARE(ofTheKey, reaches ? 1 : 0);
         if (keys == "B")
-            QCOMPARE(tracks->listIndex(), 1);
+            QCOMPARE(tracks->rows()->currentRow(), 1);
         else
-            QCOMPARE(tracks->listIndex(), 0);
+            QCOMPARE(tracks->rows()->currentRow(), 0);
         QVERIFY(w.dialogs.messages.isEmpty());
-    }
-
-    // The access keys of the labels move the focus to the control each label names.
-    void accessKeys_data()
-    {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("control");
-        QTest::newRow("Alt+A") << "Alt+A"
-                               << "lblAlbum"
-                               << "lstAlbum";
-        QTest::newRow("Alt+B") << "Alt+B"
-                               << "lblBrani"
-                               << "lstBrani";
-        QTest::newRow("Alt+M") << "Alt+M"
-                               << "lblMostra"
-                               << "cboMostra";
-        QTest::newRow("Alt+T") << "Alt+T"
-                               << "lblRTF"
-                               << "txtBrani";
-    }
-
-    void accessKeys()
-    {
-        QFETCH(QString, keys);
-        QFETCH(QString, label);
-        QFETCH(QString, control);
-        Collection c;
-        collection(c);
-        Window w(c);
-        const auto* l = w.window().findChild<QLabel*>(label);
-        const QChar letter = keys.back();
-        QVERIFY2(l->text().contains(u'&' + letter, Qt::CaseInsensitive), qPrintable(l->text()));
-        w.ui().cmdCopertina->setFocus();
-        w.type(keys);
-        QVERIFY2(holdsFocus(w.window().findChild<QWidget*>(control)),
-                 focused() ? focused()->objectName().toLatin1().constData() : "no focus");
-        QCOMPARE(w.aboutShowings, 0);
-    }
-
-    // Alt+I is both the picture list's access key and a key of the table: the table wins,
-    // the About window opens and the focus stays where it was.
-    void altIOpensTheAboutWindowAndKeepsTheFocus()
-    {
-        Collection c;
-        collection(c);
-        Window w(c);
-        QVERIFY(w.ui().lblJPEG->text().startsWith("&Immagin"));
-        QVERIFY(w.ui().lstJPEG->isVisible());
-        w.ui().lstBrani->setFocus();
-        w.type("Alt+I");
-        QCOMPARE(w.aboutShowings, 1);
-        // The window's own focus; which window is active afterwards is the platform's.
-        QCOMPARE(w.window().focusWidget(), static_cast<QWidget*>(w.ui().lstBrani));
     }
 
     // Tab and Shift+Tab go through the visible, enabled controls in the designed order.
@@ -332,7 +266,7 @@ private Q_SLOTS:
         Collection c;
         collection(c);
         Window w(c);
-        while (w.state.paneMode != pane)
+        while (int(w.state.paneMode) != pane)
             QTest::mouseClick(w.ui().cmdCopertina, Qt::LeftButton);
         const QStringList order = {"lstAlbum",     "lstBrani",    "cboMostra",     "cmdSelAlbum",
                                    "cmdSuona",     "cmdSelBrani", "cmdCercaBrano", "chkOrdinaAZ",
@@ -369,95 +303,6 @@ private Q_SLOTS:
         QCOMPARE(backwards, expected + QStringList{expected.front()});
     }
 
-    // Where the About window goes: centred over the main window, not above its client area,
-    // kept on the screen.
-    void aboutPosition_data()
-    {
-        QTest::addColumn<QRect>("main");
-        QTest::addColumn<QSize>("about");
-        QTest::addColumn<QSize>("screen");
-        QTest::addColumn<QPoint>("at");
-        const QSize screen(1024, 768);
-        QTest::newRow("centred") << QRect(100, 100, 800, 600) << QSize(400, 300) << screen
-                                 << QPoint(300, 250);
-        QTest::newRow("larger than the main window")
-            << QRect(100, 100, 300, 200) << QSize(500, 400) << screen << QPoint(104, 124);
-        QTest::newRow("near the right edge")
-            << QRect(900, 100, 400, 300) << QSize(300, 200) << screen << QPoint(724, 150);
-        QTest::newRow("near the bottom edge")
-            << QRect(100, 600, 400, 300) << QSize(300, 200) << screen << QPoint(150, 568);
-        QTest::newRow("wider than the screen")
-            << QRect(100, 100, 400, 300) << QSize(1200, 200) << screen << QPoint(0, 150);
-        QTest::newRow("taller than the screen")
-            << QRect(100, 100, 400, 300) << QSize(300, 900) << screen << QPoint(150, 0);
-        QTest::newRow("main window off the left edge")
-            << QRect(-300, 100, 400, 300) << QSize(300, 200) << screen << QPoint(0, 150);
-        // Halves go to the even neighbour: 50.5 -> 50, 51.5 -> 52.
-        QTest::newRow("half pixel down")
-            << QRect(100, 100, 401, 303) << QSize(300, 200) << screen << QPoint(150, 152);
-        QTest::newRow("half pixel up")
-            << QRect(100, 100, 403, 301) << QSize(300, 200) << screen << QPoint(152, 150);
-    }
-
-    void aboutPosition()
-    {
-        QFETCH(QRect, main);
-        QFETCH(QSize, about);
-        QFETCH(QSize, screen);
-        QFETCH(QPoint, at);
-        QCOMPARE(frmVL::aboutPosition(main, about, screen, 4, 23), at);
-    }
-
-    // The About picture opens the About window with any button, hidden while it is open;
-    // near the screen's right edge the About window ends at that edge.
-    void theAboutPictureNearTheRightEdge_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::newRow("left button") << int(Qt::LeftButton);
-        QTest::newRow("right button") << int(Qt::RightButton);
-    }
-
-    void theAboutPictureNearTheRightEdge()
-    {
-        QFETCH(int, button);
-        Collection c;
-        collection(c);
-        Window w(c);
-        w.window().resize(532, 326);
-        w.window().move(800, 200);
-        QCOMPARE(w.window().frameGeometry().topLeft(), QPoint(800, 200));
-        const QString checkedBefore = w.current(w.ui().lstAlbum);
-        // The first showing, before the About window has a frame, and a later one.
-        for (int showing = 1; showing <= 2; ++showing) {
-            w.closeAboutWhenShown();
-            QTest::mousePress(w.ui().imgInfo, Qt::MouseButton(button));
-            QCOMPARE(w.aboutShowings, showing);
-            QVERIFY(!w.infoPictureVisible);
-            QVERIFY(w.ui().imgInfo->isVisible());
-            QCOMPARE(w.aboutFrame.right() + 1, w.state.screen.width());
-            QVERIFY(w.aboutFrame.left() < 800);
-            QCOMPARE(w.aboutFrame.topLeft(),
-                     frmVL::aboutPosition(w.window().frameGeometry(), w.aboutFrame.size(),
-                                          w.state.screen, w.state.borderWidth,
-                                          w.state.captionHeight));
-        }
-        // Back from the About window the lists are as they were.
-        QCOMPARE(w.current(w.ui().lstAlbum), checkedBefore);
-        QCOMPARE(w.ui().lstAlbum->rows()->checkedCount(), 1);
-    }
-
-    void anAboutWindowWiderThanTheScreenStartsAtItsCorner()
-    {
-        Collection c;
-        collection(c);
-        Window w(c);
-        w.state.screen = QSize(320, 240);
-        w.window().move(40, 30);
-        w.type("F12");
-        QCOMPARE(w.aboutShowings, 1);
-        QVERIFY(w.aboutFrame.width() > 320);
-        QCOMPARE(w.aboutFrame.topLeft(), QPoint(0, 0));
-    }
 };
 
 QTEST_MAIN(TestKeyboard)
