@@ -62,7 +62,9 @@ void options(QByteArrayView data)
             check(o.rootCandidate->startsWith(u'/') && o.rootCandidate->endsWith(u'/'),
                   "the root folder is absolute and ends with a separator");
         if (o.paneMode)
-            check(*o.paneMode == 1 || *o.paneMode == 3, "the pane mode is 1 or 3");
+            check(*o.paneMode == vastrel::browser::PaneMode::TextsOnly ||
+                      *o.paneMode == vastrel::browser::PaneMode::PicturesOnly,
+                  "the pane mode is texts only or pictures only");
         if (o.help)
             check(isHelp(arguments), "help only for a command line that is exactly a help option");
     }

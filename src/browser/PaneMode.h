@@ -13,9 +13,11 @@ enum class PaneMode : int
     PicturesOnly = 3,
 };
 
+constexpr int kPaneModeCount = 4;
+
 constexpr PaneMode nextPaneMode(PaneMode mode)
 {
-    return PaneMode((int(mode) + 1) % 4);
+    return PaneMode((int(mode) + 1) % kPaneModeCount);
 }
 
 // Full mode shows the lists and the lower half; half mode only the lists.

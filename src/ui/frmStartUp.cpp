@@ -1,12 +1,10 @@
 #include "frmStartUp.h"
 
 #include "DiscOutline.h"
-#include "ui/frmVL.h"
+#include "browser/VarieFolder.h"
+#include "frmVL.h"
 #include "media/PictureLoader.h"
 #include "platform/Beeper.h"
-#include "platform/DirectoryCache.h"
-#include "platform/FileSystem.h"
-#include "platform/TextDecoder.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,21 +19,10 @@ namespace {
 constexpr int kMaxStep = 64;
 constexpr int kOffScreen = 400;
 constexpr int kStaysOnScreen = 80;
-constexpr qint64 kMaxNotesBytes = 16 * 1024 * 1024;
 
 bool isArrow(int key)
 {
     return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Left || key == Qt::Key_Right;
-}
-
-// The first file of [Varie] that matches, when its name has at least 5 characters.
-std::optional<QString> firstIn(platform::DirectoryCache& cache, const QString& folder,
-                               const char16_t* pattern)
-{
-    const auto name = cache.firstFileName(folder, platform::Wildcard(pattern));
-    if (!name || name->size() < 5)
-        return std::nullopt;
-    return cache.resolve(folder).value_or(folder) + u'/' + *name;
 }
 
 } // namespace
@@ -90,13 +77,7 @@ void frmStartUp::Form_Load()
 // named after it even when it cannot be decoded.
 void frmStartUp::loadCollectionPicture()
 {
-    platform::DirectoryCache cache;
-    const QString varie = m_state.collectionRoot + QStringLiteral("[Varie]");
-    std::optional<QString> path;
-    for (const char16_t* pattern : {u"*.jpg", u"*.gif", u"*.bmp"}) {
-        if ((path = firstIn(cache, varie, pattern)))
-            break;
-    }
+    const std::optional<QString> path = browser::VarieFolder::picturePath(m_state.collectionRoot);
     if (!path)
         return;
     const QImage picture = media::PictureLoader::loadCorner(*path, QSize(kSide, kSide));
@@ -106,20 +87,10 @@ void frmStartUp::loadCollectionPicture()
     m_main.setWindowTitle(name.chopped(4) + QStringLiteral(": ") + m_main.windowTitle());
 }
 
-// The introductory notes: first .rtf of [Varie], else .txt, kept as written (an RTF
-// document shows formatted in the text pane).
 void frmStartUp::readIntroduction()
 {
-    platform::DirectoryCache cache;
-    const QString varie = m_state.collectionRoot + QStringLiteral("[Varie]");
-    auto path = firstIn(cache, varie, u"*.rtf");
-    if (!path)
-        path = firstIn(cache, varie, u"*.txt");
-    if (!path)
-        return;
-    const platform::ReadResult read = platform::FileSystem::readFile(*path, kMaxNotesBytes);
-    if (read.ok())
-        m_state.introNotes = platform::TextDecoder::decode(read.data);
+    if (auto notes = browser::VarieFolder::introduction(m_state.collectionRoot))
+        m_state.introNotes = std::move(*notes);
 }
 
 void frmStartUp::paintEvent(QPaintEvent*)

@@ -32,6 +32,9 @@ using List = BrowsingSession::List;
 namespace {
 
 constexpr int kBackspace = u'\b';
+// The two images of the size switch: the one that halves the window shows in full mode.
+constexpr int kHalving = 0;
+constexpr int kDoubling = 1;
 const QString kPrompt = QStringLiteral("Stringa da Cercare:");
 const QString kTitleSearch = QStringLiteral("Vastrel - Cerca tra i Titoli dei Brani");
 
@@ -211,8 +214,8 @@ void frmVL::selectShowFilter(int index)
 void frmVL::setHalfMode(bool half)
 {
     m_session.setSizeMode(half ? SizeMode::Half : SizeMode::Full);
-    ui.imgEC[0]->setVisible(!half);
-    ui.imgEC[1]->setVisible(half);
+    ui.imgEC[kHalving]->setVisible(!half);
+    ui.imgEC[kDoubling]->setVisible(half);
 }
 
 void frmVL::setAlphabetical(bool alphabetical)
@@ -290,22 +293,25 @@ void frmVL::draw()
     ui.chkOrdinaAZ->setToolTip(view.alphabetical
                                    ? QStringLiteral(" Ordina i Brani Cronologicamente ")
                                    : QStringLiteral(" Ordina i Brani Alfabeticamente "));
-    drawSelectMode(ui.cmdSelAlbum, view.albumsMode, QStringLiteral(" Seleziona Tutti gli Album "),
+    drawSelectMode(ui.cmdSelAlbum, view.albumsMode, m_albumsModeShown,
+                   QStringLiteral(" Seleziona Tutti gli Album "),
                    QStringLiteral(" Deseleziona Tutti gli Album "));
-    drawSelectMode(ui.cmdSelBrani, view.tracksMode, QStringLiteral(" Seleziona Tutti i Brani "),
+    drawSelectMode(ui.cmdSelBrani, view.tracksMode, m_tracksModeShown,
+                   QStringLiteral(" Seleziona Tutti i Brani "),
                    QStringLiteral(" Deseleziona Tutti i Brani "));
     drawPane();
     drawPicture();
 }
 
-void frmVL::drawSelectMode(QPushButton* button, SelectMode mode, const QString& selectTip,
-                           const QString& deselectTip)
+void frmVL::drawSelectMode(QPushButton* button, SelectMode mode, SelectMode& shown,
+                           const QString& selectTip, const QString& deselectTip)
 {
-    const QString& tip = mode == SelectMode::Select ? selectTip : deselectTip;
-    if (button->toolTip() == tip)
+    if (mode == shown)
         return;
-    button->setToolTip(tip);
-    button->setIcon(mode == SelectMode::Select ? ui.cmdSelTesto->icon() : ui.imgNoSel);
+    shown = mode;
+    const bool select = mode == SelectMode::Select;
+    button->setToolTip(select ? selectTip : deselectTip);
+    button->setIcon(select ? ui.cmdSelTesto->icon() : ui.imgNoSel);
 }
 
 void frmVL::drawPane()
@@ -469,7 +475,7 @@ void frmVL::refreshTextCommands()
 void frmVL::txtBrani_KeyDown(int key)
 {
     if (key == Qt::Key_Insert)
-        imgEC_Click(0);
+        imgEC_Click(kHalving);
     else
         refreshTextCommands();
 }
@@ -566,8 +572,8 @@ void frmVL::applySizeLimits()
         setMaximumSize(client.maximum);
 }
 
-// The size switch: index 0 halves the window keeping the list height, index 1 doubles it
-// with the picture brought up to date first.
+// The size switch: the halving image halves the window keeping the list height, the
+// doubling image doubles it with the picture brought up to date first.
 void frmVL::imgEC_Click(int index)
 {
     using browser::WindowLimits;
@@ -576,13 +582,13 @@ void frmVL::imgEC_Click(int index)
     m_session.setPointer(Pointer::Busy);
     // Taken first: the limits of the full mode can raise a low half-mode window at once.
     const int clientHeight = height();
-    setHalfMode(index == 0);
+    setHalfMode(index == kHalving);
     // The limits follow the new mode before the height changes.
     applySizeLimits();
     if (isMaximized()) {
         m_session.MostraImmagine();
         Form_Resize();
-    } else if (index == 0) {
+    } else if (index == kHalving) {
         const double outer = WindowLimits::halvedOuterHeight(clientHeight, m_state.captionHeight,
                                                              m_state.borderWidth);
         resize(width(),
@@ -690,10 +696,10 @@ void frmVL::Form_KeyDown(KeyMap::Action action)
         cmdCopertina_Click();
         break;
     case Action::HalveWindow:
-        imgEC_Click(0);
+        imgEC_Click(kHalving);
         break;
     case Action::DoubleWindow:
-        imgEC_Click(1);
+        imgEC_Click(kDoubling);
         break;
     case Action::About:
         imgInfo_MouseDown();

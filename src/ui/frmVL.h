@@ -87,8 +87,8 @@ private:
     void applySizeLimits();
     void showPointer(browser::Pointer pointer);
     void draw();
-    void drawSelectMode(QPushButton* button, browser::SelectMode mode, const QString& selectTip,
-                        const QString& deselectTip);
+    void drawSelectMode(QPushButton* button, browser::SelectMode mode, browser::SelectMode& shown,
+                        const QString& selectTip, const QString& deselectTip);
     void drawPane();
     void drawPicture();
     void setCaption(QLabel* label, const QString& caption);
@@ -110,6 +110,9 @@ private:
     std::optional<QRect> m_requestedOuter;
     QSize m_assumedFrame;
     std::array<QWidget*, browser::kLayoutControlCount> m_layoutWidgets{};
+    // What the window shows, to redraw only what changed.
+    browser::SelectMode m_albumsModeShown = browser::SelectMode::Select;
+    browser::SelectMode m_tracksModeShown = browser::SelectMode::Select;
     quint64 m_paneRevision = 0;
     quint64 m_pictureRevision = 0;
     // The length of the pane's text as of its last rebuild.
