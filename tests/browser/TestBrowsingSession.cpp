@@ -2,6 +2,7 @@
 // small collection and what the lists, the pane, the captions and the playlist then show.
 
 #include "browser/BrowsingSession.h"
+#include "browser/TextSearch.h"
 #include "platform/Beeper.h"
 #include "support/Collection.h"
 #include "support/PictureFiles.h"
@@ -56,6 +57,8 @@ private Q_SLOTS:
     void gestures_data();
     void gestures();
     void openFailure();
+    void findNext_data();
+    void findNext();
 
 private:
     void perform(BrowsingSession& session, Collection& c, RecordingOpener& opener,
@@ -310,6 +313,32 @@ void TestBrowsingSession::openFailure()
     QCOMPARE(failed.count(), 1);
     QVERIFY(failed.at(0).at(0).toString().startsWith(session.tempFolder()));
     session.cleanUpTempFolder();
+}
+
+// Find-next in the pane: from the selection on, past a selected match, then from the start.
+void TestBrowsingSession::findNext_data()
+{
+    QTest::addColumn<int>("selectionStart");
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("searched");
+    QTest::addColumn<int>("found");
+    QTest::newRow("from the start, case ignored") << 0 << "" << "ALBA" << 0;
+    QTest::newRow("a selected match is skipped") << 0 << "Alba" << "alba" << 16;
+    QTest::newRow("past the last match: from the start again") << 17 << "" << "alba" << 0;
+    QTest::newRow("a selection that is no match is searched") << 16 << "al" << "alba" << 16;
+    QTest::newRow("nothing searched finds nothing") << 0 << "" << "" << -1;
+    QTest::newRow("not there") << 0 << "" << "mare" << -1;
+}
+
+void TestBrowsingSession::findNext()
+{
+    QFETCH(int, selectionStart);
+    QFETCH(QString, selected);
+    QFETCH(QString, searched);
+    QFETCH(int, found);
+    const QString text = "Alba sul porto, alba leggera";
+    QCOMPARE(vastrel::browser::TextSearch::findNext(text, searched, selectionStart, selected),
+             found);
 }
 
 QTEST_GUILESS_MAIN(TestBrowsingSession)
