@@ -4,7 +4,6 @@
 #include "catalogue/SortTitle.h"
 #include "catalogue/TrackFilter.h"
 #include "platform/DirectoryCache.h"
-#include "support/AsOtherUser.h"
 #include "support/Collection.h"
 #include "support/TreeSnapshot.h"
 
@@ -44,12 +43,9 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromUtf8(name) << QString::fromUtf8(tag) << albumFolder;
         };
         row("[1979] Titolo", "[1979]", true);
-        row("[Live1] Concerto", "[Live1]", true);
         row("[Live12] Concerto", "", false);
         row("[] Vuoto", "", false);
         row("[]x] Prova", "", true);
-        row("[1979 Titolo", "", false);
-        row("[", "", false);
         row(" [1979] X", "", false);
         row("[1979] A\\Brani\\x.mp3", "[1979]", true);
     }
@@ -66,11 +62,8 @@ private Q_SLOTS:
     void collation_data()
     {
         QTest::addColumn<QStringList>("sorted");
-        QTest::newRow("case is ignored") << QStringList{"alfa", "Beta", "gamma", "Zeta"};
         QTest::newRow("accents sort with their letter")
             << QStringList{"Citta", "Città", "Cittadella", "perche", "perché", "Perchè bis"};
-        QTest::newRow("punctuation, digits, letters")
-            << QStringList{"[Live] X", "_nota", "01 Alba", "Alba"};
         QTest::newRow("a blank before every letter") << QStringList{"Alfa", "Alfa B", "AlfaB"};
         QTest::newRow("case only breaks ties") << QStringList{"ABC", "abc", "abd"};
     }
@@ -91,8 +84,6 @@ private Q_SLOTS:
                                 ListRow(u"Alba  [1979]", "[1979] B/Testi/x.txt")));
         QVERIFY(Collation::less(ListRow(u"Alba  ", "p/1"), ListRow(u"Alba", "p/2")));
         QVERIFY(ListRow(u"Alba  ", "p") == ListRow(u"Alba", "p"));
-        const ListRow longRow(QString(700, u'x'), "a/Testi/b.txt");
-        QCOMPARE(longRow.text().mid(longRow.field().size()), QString("a/Testi/b.txt"));
     }
 
     void sortTitles_data()
@@ -103,22 +94,13 @@ private Q_SLOTS:
             QTest::newRow(title) << QString::fromUtf8(title) << QString::fromUtf8(sortTitle);
         };
         row("07 - Titolo", "Titolo");
-        row("07.  Titolo", "Titolo");
-        row("07)  Titolo", "Titolo");
         row("7 - Titolo", "7 - Titolo");
         row("[A1]   Titolo  ", "Titolo");
         row("[123456] Titolo", "[123456] Titolo");
-        row("[A1] 07 - Titolo", "07 - Titolo");
-        row("[A1]\tTitolo", "\tTitolo");
-        row("01 - ", "01 - ");
         row("01 -  ", "");
         row(" 1 - X", "X");
-        row(" 0 - X", " 0 - X");
-        row("-1 - X", "-1 - X");
         row(".5 - X", "X");
-        row("&H - X", "&H - X");
         row("０７ - X", "０７ - X");
-        row("07- Titolo", "07- Titolo");
         row("07- |Titolo", "Titolo");
     }
 
@@ -142,18 +124,10 @@ private Q_SLOTS:
         const QStringList vl{"05 Canzone.VL"};
         QTest::newRow("0: marker in lower case")
             << QStringList{"05 canzone.vl"} << line << 0 << true << "[1979]";
-        QTest::newRow("1: track file listed first")
-            << QStringList{"05 Canzone.mp3", "05 Canzone.VL"} << line << 1 << true << "[1979]";
         QTest::newRow("1: marker listed first")
             << QStringList{"05 Canzone.wav", "05 Canzone.VL"} << line << 1 << false << "";
         QTest::newRow("leading backslash gives no tag")
             << vl << QByteArray("\\[1979] A\\Brani\\x.mp3") << 2 << true << "";
-        QTest::newRow("binary marker")
-            << vl << QByteArray("\x00\xFF[12]\x01", 6) << 2 << true << "";
-        QTest::newRow("windows-1252 tag")
-            << vl << QByteArray("[Citt\xE0] x") << 2 << true << "[Città]";
-        QTest::newRow("huge marker without a line end")
-            << vl << "[1979]" + QByteArray(6 << 20, 'x') << 0 << true << "[1979]";
     }
 
     void trackFilter()
@@ -207,7 +181,7 @@ private Q_SLOTS:
             .album("[1986] TestiFile")
             .track("a.mp3");
         c.file("[1987] minuscolo/testi/X.TXT").file("[1987] minuscolo/brani/y.MP3");
-        c.file("[1988] Nascosto/Testi/.a.txt").file(".[1991] Nascosta/Testi/a.txt");
+        c.file("[1988] Nascosto/Testi/.a.txt");
         c.file("[1989] Fifo/Testi/nota").folder("[1989] Fifo/Testi/cartella.txt");
         QVERIFY(::mkfifo(native(c.path("[1989] Fifo/Testi/a.txt")), 0644) == 0);
         c.file("[1990] SoloCartella/Testi/a.txt").folder("[1990] SoloCartella/Brani/x.mp3");
@@ -217,21 +191,6 @@ private Q_SLOTS:
         const QByteArrayList before = TreeSnapshot::take(c.root());
         QCOMPARE(scan(c.root(), filter), albums);
         QCOMPARE(TreeSnapshot::take(c.root()), before);
-    }
-
-    void unreadableFoldersAreSkipped()
-    {
-        Collection c;
-        c.album("[1979] Aperto").text("a.txt");
-        c.album("[1980] Chiuso").text("a.txt").track("a.mp3");
-        c.album("[1981] BraniChiusi").text("a.txt").track("a.mp3");
-        ::chmod(native(c.path("[1980] Chiuso/Testi")), 0);
-        ::chmod(native(c.path("[1981] BraniChiusi/Brani")), 0);
-        const QString root = c.root();
-        QVERIFY(asOtherUser([&] {
-            return scan(root, 2) == QStringList{"[1979] Aperto", "[1981] BraniChiusi"} &&
-                   scan(root, 1).isEmpty() && scan(root + "manca/", 2).isEmpty();
-        }));
     }
 };
 

@@ -17,6 +17,8 @@ void vastrel::fuzz::fail(const char* what)
 
 namespace {
 
+using namespace vastrel::fuzz;
+
 void rtf(QByteArrayView data)
 {
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(data.data()), size_t(data.size()));
@@ -26,17 +28,9 @@ const struct
 {
     const char* name;
     void (*body)(QByteArrayView);
-} kTargets[] = {
-    {"options", vastrel::fuzz::options},
-    {"number", vastrel::fuzz::number},
-    {"columns", vastrel::fuzz::columns},
-    {"split", vastrel::fuzz::split},
-    {"mpeg", vastrel::fuzz::mpeg},
-    {"decode", vastrel::fuzz::decode},
-    {"marker", vastrel::fuzz::marker},
-    {"picture", vastrel::fuzz::picture},
-    {"rtf", rtf},
-};
+} kTargets[] = {{"options", options}, {"number", number},   {"columns", columns},
+                {"split", split},     {"mpeg", mpeg},       {"decode", decode},
+                {"marker", marker},   {"picture", picture}, {"rtf", rtf}};
 
 } // namespace
 

@@ -30,20 +30,14 @@ QByteArray native(const QString& path)
     return QFile::encodeName(path);
 }
 
-void byOtherUser(const QByteArray& path)
-{
-    if (::geteuid() == 0 && ::lchown(path.constData(), otherUserId(), otherUserId()) != 0)
-        qWarning("lchown %s", path.constData());
-}
-
 bool makeFile(const QByteArray& path, const QByteArray& content = "di un altro utente\n")
 {
     QFile f(QFile::decodeName(path));
     return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
 }
 
-// The system temporary folder as /tmp is, the fixed private folder name in it, and another
-// user's files (a folder holding the names the program writes and deletes, and a file).
+// The system temporary folder as /tmp is, the fixed private folder name in it, and someone
+// else's files: a folder holding the names the program writes and deletes, and a file.
 struct Places
 {
     Places()
@@ -53,12 +47,8 @@ struct Places
         theirFolder = native(elsewhere.path()) + "/cartella";
         victim = native(elsewhere.path()) + "/vittima.txt";
         ::mkdir(theirFolder.constData(), 0777);
-        for (const QByteArray& name : {QByteArray("Vastrel PlayList.m3u"), QByteArray("~a.tmp")})
-            makeFile(theirFolder + '/' + name);
-        makeFile(victim);
-        for (const QByteArray& path :
-             {theirFolder + "/Vastrel PlayList.m3u", theirFolder + "/~a.tmp", theirFolder, victim})
-            byOtherUser(path);
+        for (const QByteArray name : {"/Vastrel PlayList.m3u", "/~a.tmp", ""})
+            makeFile(name.isEmpty() ? victim : theirFolder + name);
     }
 
     // Names, contents and modification times: planting a second name changes only the link
@@ -94,7 +84,12 @@ struct Places
     QByteArray victim;
 };
 
-using Plant = std::function<bool(Places&, const QByteArray& where)>;
+// What another user puts at a name.
+using Plant = std::function<bool(Places&, const QByteArray& at)>;
+const Plant kLinkToFile = [](Places& p, auto& at) { return ::symlink(p.victim, at) == 0; };
+const Plant kSecondName = [](Places& p, auto& at) { return ::link(p.victim, at) == 0; };
+const Plant kLinkToFolder = [](Places& p, auto& at) { return ::symlink(p.theirFolder, at) == 0; };
+const Plant kFifo = [](Places&, auto& at) { return ::mkfifo(at, 0600) == 0; };
 
 } // namespace
 
@@ -119,21 +114,15 @@ private Q_SLOTS:
     void somethingElseAtTheFixedName_data()
     {
         QTest::addColumn<Plant>("plant");
-        QTest::newRow("a link to another user's folder") << Plant([](Places& p, auto& at) {
-            return ::symlink(p.theirFolder.constData(), at.constData()) == 0;
-        });
-        QTest::newRow("a folder open to all") << Plant([](Places&, auto& at) {
-            return ::mkdir(at.constData(), 0700) == 0 && ::chmod(at.constData(), 0777) == 0;
-        });
+        QTest::newRow("a link to another user's folder") << kLinkToFolder;
+        QTest::newRow("a link to a file") << kLinkToFile;
+        QTest::newRow("a FIFO") << kFifo;
+        QTest::newRow("a folder open to all") << Plant(
+            [](Places&, auto& at) { return ::mkdir(at, 0700) == 0 && ::chmod(at, 0777) == 0; });
         if (::geteuid() == 0) // only root can give a folder to another user
             QTest::newRow("another user's private folder") << Plant([](Places&, auto& at) {
-                return ::mkdir(at.constData(), 0700) == 0 &&
-                       ::chown(at.constData(), otherUserId(), otherUserId()) == 0;
+                return ::mkdir(at, 0700) == 0 && ::chown(at, otherUserId(), otherUserId()) == 0;
             });
-        QTest::newRow("a file") << Plant([](Places&, auto& at) { return makeFile(at, "x"); });
-        QTest::newRow("a link to a file") << Plant([](Places& p, auto& at) {
-            return ::symlink(p.victim.constData(), at.constData()) == 0;
-        });
     }
 
     // A fresh private folder is made beside it; what stood there stays as it was.
@@ -156,32 +145,15 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("name");
         QTest::addColumn<Plant>("plant");
         QTest::addColumn<bool>("whileRunning");
-        const Plant linkToFile = [](Places& p, auto& at) {
-            return ::symlink(p.victim.constData(), at.constData()) == 0;
-        };
-        const Plant hardLink = [](Places& p, auto& at) {
-            return ::link(p.victim.constData(), at.constData()) == 0;
-        };
-        const Plant linkToFolder = [](Places& p, auto& at) {
-            return ::symlink(p.theirFolder.constData(), at.constData()) == 0;
-        };
-        const Plant fifo = [](Places&, auto& at) { return ::mkfifo(at.constData(), 0600) == 0; };
-        for (bool running : {false, true}) {
-            const char* when = running ? "while running" : "before the start";
-            const QByteArray playlist = "Vastrel PlayList.m3u";
-            QTest::addRow("playlist, link to a file, %s", when)
-                << playlist << linkToFile << running;
-            QTest::addRow("playlist, second name, %s", when) << playlist << hardLink << running;
-            QTest::addRow("playlist, link to a folder, %s", when)
-                << playlist << linkToFolder << running;
-            QTest::addRow("playlist, FIFO, %s", when) << playlist << fifo << running;
-            QTest::addRow("~*.tmp, link to a file, %s", when)
-                << QByteArray("~a.tmp") << linkToFile << running;
-            QTest::addRow("~*.tmp, second name, %s", when)
-                << QByteArray("~b.tmp") << hardLink << running;
-            QTest::addRow("~*.tmp, link to a folder, %s", when)
-                << QByteArray("~c.tmp") << linkToFolder << running;
-        }
+        const QList<std::pair<const char*, Plant>> plants{{"a link to a file", kLinkToFile},
+                                                          {"a second name", kSecondName},
+                                                          {"a link to a folder", kLinkToFolder},
+                                                          {"a FIFO", kFifo}};
+        for (bool running : {false, true})
+            for (const char* name : {"Vastrel PlayList.m3u", "~a.tmp"})
+                for (const auto& [what, plant] : plants)
+                    QTest::addRow("%s, %s, %s", name, what, running ? "while running" : "before")
+                        << QByteArray(name) << plant << running;
     }
 
     // The playlist is written as a new file under its name; the clean-up removes names only.
@@ -214,15 +186,12 @@ private Q_SLOTS:
         QCOMPARE(dir.entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name),
                  QStringList({"sotto", "vastrel playlist.m3u", "vl3.tmp", "~cartella.tmp",
                               "~vl4.txt", "~vl5.tmp.bak"}));
-        QVERIFY(QFile::exists(dir.filePath("sotto/~vl6.tmp")));
-
-        // Without a folder nothing is cleaned, not even the working folder.
-        QVERIFY(makeFile(native(dir.filePath("~resta.tmp"))));
+        // Subfolders are not cleaned; without a folder, not even the working folder is.
         const QString saved = QDir::currentPath();
-        QDir::setCurrent(temp.path());
+        QDir::setCurrent(dir.filePath("sotto"));
         TempCleanup::run(QString());
         QDir::setCurrent(saved);
-        QVERIFY(QFile::exists(dir.filePath("~resta.tmp")));
+        QVERIFY(QFile::exists(dir.filePath("sotto/~vl6.tmp")));
     }
 };
 

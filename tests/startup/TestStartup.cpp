@@ -1,6 +1,5 @@
 #include "aboutwindow/frmInfo.h"
 #include "mainwindow/CheckList.h"
-#include "mainwindow/ImageControl.h"
 #include "mainwindow/frmVL.h"
 #include "support/Collection.h"
 #include "support/RunningProgram.h"
@@ -27,8 +26,7 @@ private Q_SLOTS:
         c.album("[1983] Due").text("01 - B.txt").track("01 - B.mp3");
         RunningProgram p({"/ROOT:" + c.root(), "/L:700", "/A:400", "/X:10", "/Y:20", "/AZ",
                           "/DUPLICATI", "/TESTI"});
-        QVERIFY(p.started() && p.window().isVisible());
-        QCOMPARE(p.startUpClicks(), 1);
+        QVERIFY(p.started() && p.window().isVisible() && p.startUpClicks() == 1);
         QCOMPARE(p.module().state().collectionRoot, c.root());
         QCOMPARE(p.window().frameGeometry(), QRect(10, 20, 700, 400));
         const auto& ui = p.window().controls();
@@ -36,18 +34,6 @@ private Q_SLOTS:
         QVERIFY(ui.chkOrdinaAZ->isChecked());
         QCOMPARE(ui.lstAlbum->rows()->count(), 1);
         QCOMPARE(p.module().state().paneMode, 1);
-        QVERIFY(!ui.imgEC[1]->isVisibleTo(&p.window()));
-    }
-
-    void halfModeAndARefusedRoot()
-    {
-        RunningProgram p({"/ROOT:/nowhere/at/all", "/2"});
-        QCOMPARE(p.module().state().collectionRoot, QCoreApplication::applicationDirPath() + "/");
-        const auto& ui = p.window().controls();
-        QVERIFY(ui.imgEC[1]->isVisibleTo(&p.window()) && !ui.imgEC[0]->isVisibleTo(&p.window()));
-        QCOMPARE(ui.cboMostra->currentIndex(), 2);
-        // No read-me beside the program: the About window tells so.
-        QVERIFY(p.module().aboutWindow()->readMe().contains(" ATTENZIONE! "));
     }
 
     void helpShowsTheAboutWindowAndEnds()

@@ -25,7 +25,6 @@ public:
     bool started() const { return m_started; }
     vastrel::startup::ModVL& module() { return m_module; }
     vastrel::mainwindow::frmVL& window() { return *m_module.mainWindow(); }
-    QString systemTemp() const { return m_temp.path(); }
     int aboutShowings() const { return m_aboutShowings; }
     int startUpClicks() const { return m_startUpClicks; }
 

@@ -21,32 +21,30 @@ QByteArray nanoseconds(const struct timespec& t)
 
 QByteArray describe(const QByteArray& path, const struct stat& st)
 {
-    QByteArray line = (S_ISREG(st.st_mode)   ? "file"
-                       : S_ISDIR(st.st_mode) ? "folder"
-                       : S_ISLNK(st.st_mode) ? "link"
-                                             : "other") +
-                      QByteArray(" mode ") + QByteArray::number(st.st_mode & 07777, 8) + " size " +
+    const char* kind = S_ISREG(st.st_mode) ? "file" : S_ISDIR(st.st_mode) ? "folder" : "other";
+    QByteArray line = (S_ISLNK(st.st_mode) ? "link" : kind) + QByteArray(" mode ") +
+                      QByteArray::number(st.st_mode & 07777, 8) + " size " +
                       QByteArray::number(qint64(st.st_size)) + " links " +
                       QByteArray::number(qulonglong(st.st_nlink)) + " mtime " +
                       nanoseconds(st.st_mtim) + " ctime " + nanoseconds(st.st_ctim);
-    if (S_ISREG(st.st_mode)) {
-        // Non-blocking and without following links, in case the entry changes under us.
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        char buffer[65536];
-        ssize_t n = fd < 0 ? -1 : 0;
-        while (fd >= 0 && (n = ::read(fd, buffer, sizeof buffer)) > 0)
-            hash.addData(QByteArrayView(buffer, qsizetype(n)));
-        if (fd >= 0)
-            ::close(fd);
-        line += " sha256 " + (n < 0 ? QByteArray("unreadable") : hash.result().toHex());
-    }
     if (S_ISLNK(st.st_mode)) {
         QByteArray target(4096, '\0');
         const ssize_t n = ::readlink(path.constData(), target.data(), size_t(target.size()));
         line += " to " + target.left(std::max<ssize_t>(n, 0));
     }
-    return line;
+    // Non-blocking and without following links, in case the entry changes under us.
+    const int fd = S_ISREG(st.st_mode)
+                       ? ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC)
+                       : -1;
+    if (fd < 0)
+        return line + (S_ISREG(st.st_mode) ? " unreadable" : "");
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    char buffer[65536];
+    ssize_t n;
+    while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
+        hash.addData(QByteArrayView(buffer, qsizetype(n)));
+    ::close(fd);
+    return line + " sha256 " + (n < 0 ? QByteArray("unreadable") : hash.result().toHex());
 }
 
 void walk(const QByteArray& root, const QByteArray& relative, QByteArrayList& lines)
