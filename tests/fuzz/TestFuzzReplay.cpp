@@ -4,9 +4,12 @@
 #include <QTest>
 #include <stdexcept>
 
-// The fuzzers' bodies (fuzz/targets) on their seeds (fuzz/corpus/<target>) and on every input
-// they ever failed on (tests/data/fuzz/<target>), so that the normal and the sanitizer builds
-// both catch any return of an old fault. A broken property fails its row.
+// The fuzzers' bodies on their seeds and on every input they ever failed on, so that the
+// normal and the sanitizer builds both catch any return of an old fault. The RTF fuzzer
+// (fuzz/RtfFuzzer.cpp) runs as it is; its broken property aborts the run.
+extern "C" int LLVMFuzzerInitialize(int*, char***);
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
+
 void vastrel::fuzz::fail(const char* what)
 {
     throw std::runtime_error(what);
@@ -14,18 +17,20 @@ void vastrel::fuzz::fail(const char* what)
 
 namespace {
 
-struct Target
+using namespace vastrel::fuzz;
+
+void rtf(QByteArrayView data)
+{
+    LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(data.data()), size_t(data.size()));
+}
+
+const struct
 {
     const char* name;
     void (*body)(QByteArrayView);
-};
-
-const Target kTargets[] = {
-    {"options", vastrel::fuzz::options}, {"number", vastrel::fuzz::number},
-    {"columns", vastrel::fuzz::columns}, {"split", vastrel::fuzz::split},
-    {"mpeg", vastrel::fuzz::mpeg},       {"decode", vastrel::fuzz::decode},
-    {"marker", vastrel::fuzz::marker},   {"picture", vastrel::fuzz::picture},
-};
+} kTargets[] = {{"options", options}, {"number", number},   {"columns", columns},
+                {"split", split},     {"mpeg", mpeg},       {"decode", decode},
+                {"marker", marker},   {"picture", picture}, {"rtf", rtf}};
 
 } // namespace
 
@@ -39,9 +44,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("target");
         QTest::addColumn<QString>("path");
         for (int t = 0; t < int(std::size(kTargets)); ++t) {
-            const QString name = QLatin1String(kTargets[t].name);
-            const QDir seeds(QStringLiteral(VASTREL_FUZZ_SEEDS "/") + name);
-            const QDir found(QStringLiteral(VASTREL_TEST_DATA "/fuzz/") + name);
+            const QString name = QString::fromLatin1(kTargets[t].name);
+            // The RTF seeds are the producers' corpus; the other seeds are the fuzzers' own.
+            const QDir seeds(name == u"rtf" ? QStringLiteral(VASTREL_TEST_DATA "/rtf")
+                                            : QStringLiteral(VASTREL_FUZZ_SEEDS "/") + name);
+            const QDir found(name == u"rtf" ? QStringLiteral(VASTREL_TEST_DATA "/rtf/crashes")
+                                            : QStringLiteral(VASTREL_TEST_DATA "/fuzz/") + name);
+            QVERIFY2(!seeds.isEmpty(QDir::Files), qPrintable(name));
             for (const QDir& dir : {seeds, found}) {
                 for (const QString& file : dir.entryList(QDir::Files, QDir::Name))
                     QTest::newRow(qPrintable(name + u'/' + file)) << t << dir.filePath(file);
@@ -55,29 +64,18 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
         try {
-            kTargets[target].body(bytes);
+            kTargets[target].body(file.readAll());
         } catch (const std::runtime_error& broken) {
             QFAIL(broken.what());
         }
     }
-
-    // Every target has seeds in the repository.
-    void seeded_data()
-    {
-        QTest::addColumn<QString>("name");
-        for (const Target& target : kTargets)
-            QTest::newRow(target.name) << QString::fromLatin1(target.name);
-    }
-
-    void seeded()
-    {
-        QFETCH(QString, name);
-        QVERIFY(
-            !QDir(QStringLiteral(VASTREL_FUZZ_SEEDS "/") + name).entryList(QDir::Files).isEmpty());
-    }
 };
 
-QTEST_MAIN(TestFuzzReplay)
+int main(int argc, char** argv)
+{
+    LLVMFuzzerInitialize(&argc, &argv); // makes the application the RTF layout needs
+    TestFuzzReplay test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "TestFuzzReplay.moc"

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <sys/stat.h>
 
-RunningProgram::RunningProgram(const QString& root, const QStringList& otherArguments)
+RunningProgram::RunningProgram(const QStringList& arguments)
     : m_oldTmpDir(qgetenv("TMPDIR")), m_module(dialogs, opener)
 {
     ::chmod(QFile::encodeName(m_temp.path()).constData(), 01777);
@@ -15,7 +15,7 @@ RunningProgram::RunningProgram(const QString& root, const QStringList& otherArgu
     m_watch.setInterval(10);
     QObject::connect(&m_watch, &QTimer::timeout, [this] { watchModalWindows(); });
     m_watch.start();
-    m_started = m_module.Main(QStringList{QStringLiteral("/ROOT:") + root} + otherArguments);
+    m_started = m_module.Main(arguments);
     // Made the active window, so that focus and default-button changes happen as on a desktop.
     if (m_started) {
         window().activateWindow();

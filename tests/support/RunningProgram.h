@@ -12,20 +12,19 @@ namespace vastrel::ui {
 class frmVL;
 }
 
-// The program as a user starts it: the start-up sequence over a collection, with scripted
+// The program as a user starts it with these arguments: the start-up sequence with scripted
 // dialogs, a recording opener, a system temporary folder of its own that every user may
 // write in (as /tmp), and the start-up window dismissed with a click once it shows.
 // The About window is closed with its OK button whenever it shows.
 class RunningProgram
 {
 public:
-    explicit RunningProgram(const QString& root, const QStringList& otherArguments = {});
+    explicit RunningProgram(const QStringList& arguments);
     ~RunningProgram();
 
     bool started() const { return m_started; }
     vastrel::startup::ModVL& module() { return m_module; }
     vastrel::ui::frmVL& window() { return *m_module.mainWindow(); }
-    QString systemTemp() const { return m_temp.path(); }
     int aboutShowings() const { return m_aboutShowings; }
     int startUpClicks() const { return m_startUpClicks; }
 

@@ -6,19 +6,13 @@
 
 // Everything under a folder that the program could change, to prove that it changed nothing
 // and created nothing: one line per entry, the folder itself and hidden entries included,
-// with its name as raw bytes, kind, mode, size, modification and status-change times in
-// nanoseconds, a link's target and a regular file's content hash. Taken without following
-// links and without opening anything but regular files.
+// with its name as raw bytes, kind, mode, size, link count, modification and status-change
+// times in nanoseconds, a link's target and a regular file's content hash. Taken without
+// following links and without opening anything but regular files.
 namespace TreeSnapshot {
 
 QByteArrayList take(const QString& root);
 // The lines that are only in one of two snapshots, marked "-" and "+", for a failure message.
 QByteArray difference(const QByteArrayList& before, const QByteArrayList& after);
-
-// A copy of a tree of plain files and folders, readable by everyone.
-bool copy(const QString& from, const QString& to);
-// Takes away (or gives back) the owner's write permission of every file and folder, and
-// everyone else's: a collection on a read-only medium.
-void setWritable(const QString& root, bool writable);
 
 } // namespace TreeSnapshot

@@ -1,0 +1,301 @@
+#include "texts/rtf/RtfDocumentBuilder.h"
+#include "texts/rtf/RtfLimits.h"
+#include "texts/rtf/RtfReader.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextTable>
+
+using namespace vastrel::texts;
+
+namespace {
+
+const char* const kProducers[] = {"pandoc", "libreoffice-html", "libreoffice-odt",
+                                  "libreoffice-docx", "abiword"};
+
+// The reader and the builder together, as the text pane uses them.
+std::unique_ptr<QTextDocument> render(const QByteArray& rtf)
+{
+    auto document = std::make_unique<QTextDocument>();
+    RtfDocumentBuilder::build(RtfReader::parse(QByteArrayView(rtf)), *document);
+    return document;
+}
+
+QString textOf(const QByteArray& rtf)
+{
+    return render(rtf)->toPlainText();
+}
+
+QByteArray corpusFile(const QString& name)
+{
+    QFile file(QStringLiteral(VASTREL_TEST_DATA "/rtf/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString colorName(const QTextFormat& format, QTextFormat::Property brush)
+{
+    return format.hasProperty(brush) ? format.brushProperty(brush).color().name()
+                                     : QStringLiteral("auto");
+}
+
+// A format of the first occurrence of text, by name, so that tables can list formats.
+QVariant formatOf(const QTextDocument& document, const QString& text, const QString& name)
+{
+    const QTextCursor at = document.find(text, 0, QTextDocument::FindCaseSensitively);
+    const QTextCharFormat c = at.charFormat();
+    const QTextBlockFormat b = at.blockFormat();
+    const QTextTable* table = at.currentTable();
+    const QMap<QString, QVariant> properties{
+        {"bold", c.fontWeight() >= QFont::Bold},
+        {"italic", c.fontItalic()},
+        {"foreground", colorName(c, QTextFormat::ForegroundBrush)},
+        {"link", c.anchorHref()},
+        {"hanging", b.textIndent() < 0 && b.leftMargin() > 0},
+        {"tabs", b.tabPositions().isEmpty() ? -1.0 : b.tabPositions().first().position},
+        {"cell", table ? QStringLiteral("%1,%2")
+                             .arg(table->cellAt(at.position()).row())
+                             .arg(table->cellAt(at.position()).column())
+                       : QStringLiteral("none")},
+    };
+    return at.isNull() ? QVariant(QStringLiteral("no ") + text) : properties.value(name, name);
+}
+
+// The lines of a plain text with blanks and tabs folded to one blank, and without empty
+// lines: producers differ in spacing, never in words.
+QStringList lines(const QString& text)
+{
+    QStringList out;
+    static const QRegularExpression blanks(QStringLiteral("[ \\t]+"));
+    for (QString line : text.split(u'\n')) {
+        line = line.replace(blanks, QStringLiteral(" ")).trimmed();
+        if (!line.isEmpty())
+            out.append(line);
+    }
+    return out;
+}
+
+} // namespace
+
+// What notes written by word processors rely on, feature by feature; input that no
+// well-behaved writer makes, on which the reader must neither fail nor spend unbounded time
+// or memory, and must keep the text it can; and RTF written by real producers from one
+// Italian source document (scripts/make-rtf-corpus) and by other word processors.
+class TestRtf : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void isRtf()
+    {
+        QVERIFY(RtfReader::isRtf(u" \r\n\t{\\rtf x}"));
+        QVERIFY(RtfReader::isRtf(u"\uFEFF{\\rtf1 x}"));
+        QVERIFY(RtfReader::isRtf(u"\u00EF\u00BB\u00BF{\\rtf1}")); // a BOM read as 1252
+        QVERIFY(!RtfReader::isRtf(u"x{\\rtf1}"));
+        QVERIFY(!RtfReader::isRtf(u"{\\RTF1}"));
+        QVERIFY(!RtfReader::isRtf(QStringLiteral("{\\rtf1 ") +
+                                  QString(RtfLimits::maxInputSize, u' ') + u'}'));
+    }
+
+    void plainText_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        auto row = [](const char* name, const QByteArray& rtf, const char* text) {
+            QTest::newRow(name) << rtf << QString::fromUtf8(text);
+        };
+        row("control symbols", "{\\rtf1 a\\\\b\\{c\\}d\\~e\\-f\\_g}", "a\\b{c}d ef\u2011g");
+        row("hex escapes in 1252", "{\\rtf1\\ansi citt\\'e0 \\'93s\\'ec\\'94 \\'80}",
+            "città “sì” €");
+        row("u negative, surrogates joined", "{\\rtf1 \\u-10179?\\u-8704?}", "\U0001F600");
+        row("fallback counts escapes and words", "{\\rtf1\\uc3 \\u8364\\'80\\emdash ab}", "€b");
+        row("escaped backslash as a second byte", "{\\rtf1\\ansicpg932 \\'83\\\\}", "ソ");
+        row("list markers shown",
+            "{\\rtf1{\\listtext 1.\\tab}uno\\par{\\pntext -\\tab}due{\\*\\pn{\\pntxtb x}}\\par}",
+            "1.\tuno\n-\tdue");
+        row("field inside an instruction",
+            "{\\rtf1{\\field{\\*\\fldinst IF {\\field{\\*\\fldinst PAGE}{\\fldrslt 1}} = 1 "
+            "\"si\"}{\\fldrslt si}}}",
+            "si");
+        row("a million {", "{\\rtf1 a" + QByteArray(1000000, '{') + "b", "ab");
+        row("bin larger than the file", "{\\rtf1 a\\bin2000000000 bcd}", "a");
+        row("parameter of 30 digits",
+            "{\\rtf1 \\fs" + QByteArray(30, '9') + " x\\u" + QByteArray(30, '9') + "?}", "x\uFFFD");
+        // Cells are lines; a cell whose last paragraph ends with \par gets no blank line.
+        row("cells", "{\\rtf1 x\\par\\intbl{a\\par}\\cell{b\\par}\\cell\\row\\pard y\\par}",
+            "x\na\nb\ny");
+    }
+
+    void plainText()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QCOMPARE(textOf(rtf), text);
+    }
+
+    void formats_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        auto row = [](const char* name, const QByteArray& rtf, const char* text,
+                      const char* property, const QVariant& value) {
+            QTest::newRow(name) << rtf << QString::fromUtf8(text) << property << value;
+        };
+        const QByteArray fonts =
+            "{\\rtf1{\\fonttbl{\\f0 Times;}{\\f7\\fswiss Arial;}{\\f9 Mincho;}}";
+        const QByteArray colors =
+            "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
+        const auto link = [](const char* instruction) {
+            return "{\\rtf1{\\field{\\*\\fldinst HYPERLINK " + QByteArray(instruction) +
+                   "}{\\fldrslt x}}}";
+        };
+        row("bold off by 0", "{\\rtf1 \\b x\\b0 y}", "y", "bold", false);
+        row("hanging indent is a tab stop", "{\\rtf1 \\li720\\fi-360 1.\\tab x\\par}", "x", "tabs",
+            24.0);
+        const QByteArray table = "{\\rtf1\\trowd\\cellx1440\\cellx2880\\intbl a\\cell b\\cell\\row"
+                                 "\\trowd\\cellx1440\\intbl c\\cell\\row\\pard d\\par}";
+        row("after the table", table, "d", "cell", "none");
+        row("nested table flattened",
+            "{\\rtf1\\trowd\\cellx2000\\pard\\intbl a\\par\\itap2 b\\nestcell c\\nestcell"
+            "{\\*\\nesttableprops\\trowd\\cellx500\\nestrow}{\\nonesttables\\par}"
+            "\\itap1\\cell\\row}",
+            "c", "cell", "0,0");
+        // Past the depth limit groups are counted but keep the state of the deepest one.
+        row("no link to a script", link("\"javascript:alert(1)\""), "x", "link", QString());
+        row("depth limit keeps state",
+            "{\\rtf1 " + QByteArray(RtfLimits::maxGroupDepth + 10, '{') + "\\b a" +
+                QByteArray(RtfLimits::maxGroupDepth + 10, '}') + "b}",
+            "b", "bold", false);
+        QByteArray manyColours = "{\\rtf1{\\colortbl";
+        for (int i = 0; i < 5000; ++i)
+            manyColours += "\\red1\\green2\\blue3;";
+        row("last colour kept", manyColours + "}\\cf4095 x\\cf4096 y}", "x", "foreground",
+            "#010203");
+        row("colours past the limit", manyColours + "}\\cf4095 x\\cf4096 y}", "y", "foreground",
+            "auto");
+    }
+
+    void formats()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        const auto document = render(rtf);
+        QCOMPARE(formatOf(*document, text, property), value);
+    }
+
+    void tableShape()
+    {
+        const auto document = render("{\\rtf1\\trowd\\cellx1440\\cellx2880 a\\cell "
+                                     "b\\cell\\row\\trowd\\cellx1440 c\\cell\\row}");
+        const QTextTable* table =
+            document->find("a", 0, QTextDocument::FindCaseSensitively).currentTable();
+        QVERIFY(table);
+        QCOMPARE(table->rows(), 2);
+        QCOMPARE(table->cellAt(1, 0).columnSpan(), 2); // a short row's last cell spans the rest
+        QCOMPARE(table->format().columnWidthConstraints().value(1).rawValue(), 96.0);
+    }
+
+    // Past the limits text keeps flowing into the last paragraph and run: nothing is lost.
+    void manyParagraphsAndRuns()
+    {
+        QByteArray rtf = "{\\rtf1 ";
+        const int paragraphs = RtfLimits::maxParagraphs + 5;
+        for (int i = 0; i < paragraphs; ++i)
+            rtf += "\\b a\\b0 b\\i c\\i0\\par ";
+        const RtfDocument document = RtfReader::parse(rtf + "}");
+        QCOMPARE(document.blocks.size(), RtfLimits::maxParagraphs + 1);
+        qsizetype characters = 0;
+        for (const RtfBlock& block : document.blocks) {
+            for (const RtfRun& run : std::get<RtfParagraph>(block).runs)
+                characters += run.text.size();
+        }
+        QCOMPARE(characters, paragraphs * 3 + 5); // five breaks became line separators
+    }
+    void producers_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char* name : kProducers)
+            QTest::newRow(name) << QString::fromLatin1(name) + ".rtf";
+    }
+
+    void producers()
+    {
+        QFETCH(QString, file);
+        QStringList expected = lines(QString::fromUtf8(corpusFile("diario.txt")));
+        QVERIFY(!expected.isEmpty());
+        if (file == u"abiword.rtf") { // it writes the list items without their marker
+            static const QRegularExpression marker(QStringLiteral("^(•|\\d\\.) "));
+            expected.replaceInStrings(marker, QString());
+        }
+        QCOMPARE(lines(textOf(corpusFile(file))), expected);
+    }
+
+    void handWritten_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("wordpad")
+            << "wordpad.rtf"
+            << "Scaletta del concerto\nStasera si comincia alle nove: prima le "
+               "ballate, poi il resto. Città, perché, giù.\n•\tAccordare la "
+               "chitarra\n•\tProvare il microfono: 8 Ω\nBiglietti a 15 €";
+        QTest::newRow("word")
+            << "word.rtf"
+            << "Prove in sala\nIl gruppo prova il martedì e il giovedì; la sala "
+               "costa 20 € all’ora. Tempo: 3′→ prossima prova.\n•\tPortare le corde "
+               "di ricambio\n•\tScrivere la scaletta\nGiorno\nBrani\nMartedì\nAlba\n"
+               "Sera\nNotte\nIl programma è sul sito.";
+        QTest::newRow("textedit")
+            << "textedit.rtf"
+            << "Appunti per il disco\nLe canzoni nuove sono sei; la più lunga "
+               "dura 7′.\n“Luna di Ferragosto” è quasi pronta → manca il "
+               "finale.\nTitolo\tDurata\nAlba\t3:10";
+    }
+
+    void handWritten()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, text);
+        QCOMPARE(textOf(corpusFile(file)), text);
+    }
+
+    void keyFormats_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QVariant>("value");
+        auto row = [](const QString& file, const char* text, const char* property,
+                      const QVariant& value) {
+            QTest::addRow("%s: %s %s", qPrintable(file), text, property)
+                << file + ".rtf" << QString::fromUtf8(text) << property << value;
+        };
+        for (const char* name : kProducers) {
+            const QString file = QString::fromLatin1(name);
+            row(file, "impressioni", "bold", true);
+            row(file, "ricordi", "italic", true);
+            row(file, "Vento di marzo", "cell", "1,1");
+            row(file, "note@example.org", "link", "mailto:note@example.org");
+            if (file != u"pandoc") // it drops colours
+                row(file, "rossa", "foreground", "#c0392b");
+        }
+        row("word", "sito", "link", "https://example.org/prove");
+    }
+
+    void keyFormats()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, text);
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        QCOMPARE(formatOf(*render(corpusFile(file)), text, property), value);
+    }
+};
+
+QTEST_MAIN(TestRtf)
+#include "TestRtf.moc"
