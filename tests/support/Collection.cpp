@@ -1,8 +1,6 @@
 #include "Collection.h"
 
-#include <QCryptographicHash>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -78,25 +76,3 @@ Collection& Collection::rawFile(const QByteArray& relative, const QByteArray& co
     return *this;
 }
 
-QByteArray Collection::fingerprint() const
-{
-    QStringList lines;
-    QDirIterator it(m_dir.path(),
-                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString p = it.next();
-        const QFileInfo info(p);
-        QByteArray hash;
-        if (info.isFile() && !info.isSymLink()) {
-            QFile f(p);
-            if (f.open(QIODevice::ReadOnly))
-                hash = QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256).toHex();
-        }
-        lines.append(p + u' ' + QString::number(info.size()) + u' ' +
-                     QString::number(info.lastModified().toMSecsSinceEpoch()) + u' ' +
-                     QString::fromLatin1(hash));
-    }
-    lines.sort();
-    return lines.join(u'\n').toUtf8();
-}

@@ -28,9 +28,6 @@ public:
     // A file whose path holds bytes that need not be valid UTF-8.
     Collection& rawFile(const QByteArray& relative, const QByteArray& content = "x");
 
-    // Every file under the root with its size, contents and modification time, to prove
-    // that the program wrote nothing.
-    QByteArray fingerprint() const;
 
 private:
     QTemporaryDir m_dir;

@@ -74,23 +74,6 @@ QByteArray solid(QSize size, const QColor& colour, const char* format)
     return bytes;
 }
 
-QByteArray noise(QSize size)
-{
-    QImage image(size, QImage::Format_RGB32);
-    quint32 state = 12345;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            state = state * 1664525u + 1013904223u;
-            image.setPixel(x, y, state >> 8);
-        }
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "JPEG", 95);
-    return bytes;
-}
-
 QByteArray largeJpeg(QSize size)
 {
     QByteArray out("\xff\xd8", 2);
@@ -122,42 +105,6 @@ QByteArray largeJpeg(QSize size)
         data.append(char(0xff >> (bits % 8))); // padded with one bits
     out.append(data);
     out.append("\xff\xd9", 2);
-    return out;
-}
-
-QByteArray animatedGif(QSize size, int frames)
-{
-    QByteArray out("GIF89a");
-    put16le(out, size.width());
-    put16le(out, size.height());
-    out.append(char(0x80)).append(char(0)).append(char(0)); // two-colour global table
-    out.append("\xff\x00\x00\x00\x00\xff", 6);              // red, blue
-    out.append("\x21\xff\x0bNETSCAPE2.0\x03\x01\x00\x00\x00", 19);
-    const int pixels = size.width() * size.height();
-    for (int f = 0; f < frames; ++f) {
-        out.append("\x21\xf9\x04\x00\x02\x00\x00\x00", 8);
-        out.append(char(0x2c));
-        put16le(out, 0);
-        put16le(out, 0);
-        put16le(out, size.width());
-        put16le(out, size.height());
-        out.append(char(0));
-        // Minimum code size 2: clear 4, end 5; a clear before every pixel keeps codes 3 bits.
-        LsbBits bits;
-        for (int p = 0; p < pixels; ++p) {
-            bits.put(4, 3);
-            bits.put(f == 0 ? 0 : 1, 3);
-        }
-        bits.put(5, 3);
-        const QByteArray data = bits.take();
-        out.append(char(2));
-        for (qsizetype i = 0; i < data.size(); i += 255) {
-            const QByteArray block = data.mid(i, 255);
-            out.append(char(block.size())).append(block);
-        }
-        out.append(char(0));
-    }
-    out.append(char(0x3b));
     return out;
 }
 

@@ -17,14 +17,8 @@ inline const QColor kYellow(230, 220, 10);
 // A picture of one colour in the given format ("JPEG", "BMP", "PNG").
 QByteArray solid(QSize size, const QColor& colour, const char* format = "JPEG");
 
-// A JPEG of random pixels, so that most of the file is picture data.
-QByteArray noise(QSize size);
-
 // A valid baseline grey JPEG of any size, a few bits per 8 x 8 block.
 QByteArray largeJpeg(QSize size);
-
-// A GIF of the given size with many frames; the first is red, the others blue.
-QByteArray animatedGif(QSize size, int frames);
 
 // A BMP header that declares a picture of the given size and carries no pixels.
 QByteArray bmpHeaderOnly(QSize size);
