@@ -95,6 +95,11 @@ frmVL::~frmVL()
     for (QObject* child : findChildren<QObject*>())
         disconnect(child, nullptr, this, nullptr);
     disconnect(&m_session, nullptr, this, nullptr);
+    // The lists go before the session whose rows they show; the focus leaves first, so no
+    // control sees it leave while it is taken apart.
+    if (QWidget* focused = focusWidget())
+        focused->clearFocus();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 // Each list records the modifiers of a gesture before the gesture changes a mark.
