@@ -23,7 +23,17 @@ void makeFolder(const QString& path)
     ::mkdir(QFile::encodeName(path).constData(), 0755);
 }
 
-QByteArray lyrics(int bytes, bool sideBlock)
+// The start of an MPEG-1 Layer III frame at 128 kbit/s, then silence.
+QByteArray mpegFile()
+{
+    QByteArray bytes(6000, '\0');
+    bytes[0] = char(0xFF), bytes[1] = char(0xFB), bytes[2] = char(0x90), bytes[3] = char(0x64);
+    return bytes;
+}
+
+} // namespace
+
+QByteArray SyntheticCollection::lyrics(int bytes, bool sideBlock)
 {
     static const QByteArray line = "Canto la sera che scende sul porto lontano\r\n";
     QByteArray text;
@@ -36,16 +46,6 @@ QByteArray lyrics(int bytes, bool sideBlock)
     }
     return text;
 }
-
-// The start of an MPEG-1 Layer III frame at 128 kbit/s, then silence.
-QByteArray mpegFile()
-{
-    QByteArray bytes(6000, '\0');
-    bytes[0] = char(0xFF), bytes[1] = char(0xFB), bytes[2] = char(0x90), bytes[3] = char(0x64);
-    return bytes;
-}
-
-} // namespace
 
 SyntheticCollection::SyntheticCollection(const Shape& shape) : m_shape(shape)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -23,6 +24,9 @@ public:
     const Shape& shape() const { return m_shape; }
     static QString albumName(int i);
     static QString trackName(int t);
+    // A track text of at least bytes bytes with CR LF line breaks; with a side block of
+    // chords after a separator line.
+    static QByteArray lyrics(int bytes, bool sideBlock);
 
 private:
     void writeAlbum(int i);

@@ -1,10 +1,12 @@
 // Benchmarks of the program's interactions, each next to its file-system floor measured in
-// the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT]
+// the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT[|TEXT...]]
 
 #include "BareWalk.h"
 #include "BenchWindow.h"
 #include "SyntheticCollection.h"
 #include "Workload.h"
+#include "browser/WindowLimits.h"
+#include "ui/TextPane.h"
 #include "platform/DesktopOpener.h"
 #include "ui/WidgetDialogs.h"
 #include "startup/ModVL.h"
@@ -14,6 +16,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -105,6 +108,42 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
     return list;
 }
 
+// About 3 MB of track texts as a rebuild gathers them, four line breaks apart, with chord
+// blocks whose columns are tabs.
+QString threeMegabytePane()
+{
+    QByteArray pane;
+    for (int t = 0; pane.size() < 3'000'000; ++t) {
+        if (!pane.isEmpty())
+            pane += "\r\n\r\n\r\n\r\n";
+        pane += SyntheticCollection::lyrics(1200, t % 3 == 0).replace("   ", "\t");
+    }
+    return QString::fromLatin1(pane);
+}
+
+// The pane filled as after a rebuild, its length read as the window reads it, and the pane
+// painted on a window of the size the layout is made for.
+Workload paneWorkload(BenchWindow& w)
+{
+    using vastrel::browser::WindowLimits;
+    const QString pane = threeMegabytePane();
+    // One character for each CR LF.
+    const qsizetype shown = pane.size() - pane.count(QStringLiteral("\r\n"));
+    return {QStringLiteral("fill the text pane with 3 MB of plain text"),
+            {},
+            [&w, pane, shown] {
+                w.ui().txtBrani->setContent(pane);
+                if (w.ui().txtBrani->plainText().size() != shown)
+                    qFatal("the pane does not hold the text");
+                w.ui().txtBrani->repaint();
+            },
+            [&w] {
+                w.window().resize(WindowLimits::kMinClientWidth,
+                                  WindowLimits::kMinClientHeightFull);
+                w.ui().txtBrani->setContent(QString());
+            }};
+}
+
 Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
 {
     return {QStringLiteral("start-up to the main window shown") + size,
@@ -140,11 +179,16 @@ int main(int argc, char* argv[])
             BenchWindow w(collection.root());
             workloads = albumWorkloads(w, root, size);
             workloads += trackWorkloads(w, root, size, albums);
+            // Last on this window: it leaves the window at its smallest size.
+            workloads.append(paneWorkload(w));
             workloads.append(startUpWorkload(collection.root(), root, size));
             const qsizetype only = app.arguments().indexOf(QStringLiteral("--only"));
             if (only >= 0 && only + 1 < app.arguments().size()) {
-                const QString wanted = app.arguments().at(only + 1);
-                workloads.removeIf([&](const Workload& w) { return !w.name.contains(wanted); });
+                const QStringList wanted = app.arguments().at(only + 1).split(u'|');
+                workloads.removeIf([&](const Workload& w) {
+                    return std::none_of(wanted.begin(), wanted.end(),
+                                        [&](const QString& text) { return w.name.contains(text); });
+                });
             }
             runWorkloads(workloads);
         }
