@@ -1,6 +1,5 @@
 #include "BenchWindow.h"
 
-
 #include <QComboBox>
 #include <QFile>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/frmVL.h"
+#include "browser/ModuleState.h"
 #include "platform/Dialogs.h"
 #include "platform/Opener.h"
-#include "browser/ModuleState.h"
+#include "ui/frmVL.h"
 
 #include <QByteArray>
 #include <QList>

@@ -6,10 +6,10 @@
 #include "SyntheticCollection.h"
 #include "Workload.h"
 #include "browser/WindowLimits.h"
-#include "ui/TextPane.h"
 #include "platform/DesktopOpener.h"
-#include "ui/WidgetDialogs.h"
 #include "startup/ModVL.h"
+#include "ui/TextPane.h"
+#include "ui/WidgetDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

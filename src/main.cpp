@@ -1,9 +1,9 @@
-#include "ui/frmVL.h"
 #include "platform/Beeper.h"
 #include "platform/DesktopOpener.h"
-#include "ui/WidgetDialogs.h"
 #include "startup/ModVL.h"
 #include "startup/Usage.h"
+#include "ui/WidgetDialogs.h"
+#include "ui/frmVL.h"
 
 #include <QApplication>
 #include <QSessionManager>

@@ -210,9 +210,8 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
     restoreTrackMarks(saved, false);
 
     m_checkedAlbums = int(checked.size());
-    m_view.albumsCaption = QStringLiteral("&Album Selezionati: %1 (su %2)")
-                               .arg(m_checkedAlbums)
-                               .arg(m_albums.count());
+    m_view.albumsCaption =
+        QStringLiteral("&Album Selezionati: %1 (su %2)").arg(m_checkedAlbums).arg(m_albums.count());
     autoSwitchSelectMode(List::Albums);
     choosePicture();
     setPointer(Pointer::Default);
@@ -375,8 +374,8 @@ void BrowsingSession::setTextSearch(const QString& text)
 {
     m_textSearch = text;
     m_view.findNextEnabled = true;
-    QString tip = QStringLiteral(" Cerca la Prossima Occorrenza di \"") + text +
-                  QStringLiteral("\" ");
+    QString tip =
+        QStringLiteral(" Cerca la Prossima Occorrenza di \"") + text + QStringLiteral("\" ");
     constexpr qsizetype kLongestTip = 64;
     if (tip.size() > kLongestTip)
         tip = tip.left(kLongestTip - 3) + QStringLiteral("...");

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ModuleState.h"
 #include "MainView.h"
+#include "ModuleState.h"
 #include "catalogue/CheckListModel.h"
 #include "catalogue/SavedChecks.h"
 #include "catalogue/ShowFilter.h"

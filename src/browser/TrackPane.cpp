@@ -24,8 +24,7 @@ struct TrackText
 };
 
 // A track's text split from its side block, and the track file it belongs to.
-TrackText LeggiTesto(const QString& root, const QString& rowPath,
-                     platform::DirectoryCache& cache)
+TrackText LeggiTesto(const QString& root, const QString& rowPath, platform::DirectoryCache& cache)
 {
     const QString path = root + rowPath;
     const platform::ReadResult read = cache.readFile(path, kMaxTextBytes);
@@ -57,8 +56,8 @@ TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel&
         if (!platform::Blanks::trim(t.text).isEmpty())
             pane.text += t.text;
         else
-            pane.text += tracks.row(i).title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") +
-                         kCrLf;
+            pane.text +=
+                tracks.row(i).title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
         if (t.length == -1)
             ++pane.unknown;
         else

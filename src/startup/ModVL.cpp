@@ -1,13 +1,12 @@
 #include "ModVL.h"
 
-#include "catalogue/ShowFilter.h"
-
 #include "OptionParser.h"
 #include "ReadMe.h"
 #include "RootOption.h"
+#include "catalogue/ShowFilter.h"
 #include "ui/frmInfo.h"
-#include "ui/frmVL.h"
 #include "ui/frmStartUp.h"
+#include "ui/frmVL.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "browser/ModuleState.h"
 #include "StartOptions.h"
+#include "browser/ModuleState.h"
 
 #include <QStringList>
 #include <memory>

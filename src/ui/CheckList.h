@@ -1,7 +1,6 @@
 #pragma once
 
 #include "catalogue/CheckListModel.h"
-
 #include "platform/ModifierMask.h"
 
 #include <QListView>

@@ -106,10 +106,9 @@ frmVL::~frmVL()
 void frmVL::connectLists()
 {
     for (CheckList* list : {ui.lstAlbum, ui.lstBrani}) {
-        connect(list, &CheckList::mouseDown, &m_session,
-                [this](Qt::MouseButton, platform::Modifiers mask) {
-                    m_session.recordModifiers(mask);
-                });
+        connect(
+            list, &CheckList::mouseDown, &m_session,
+            [this](Qt::MouseButton, platform::Modifiers mask) { m_session.recordModifiers(mask); });
         connect(list, &CheckList::keyDown, &m_session,
                 [this](int, platform::Modifiers mask) { m_session.recordModifiers(mask); });
     }
@@ -407,8 +406,7 @@ void frmVL::reportOpenFailure(const QString& playlist)
 {
     m_dialogs.message(this, platform::Dialogs::Icon::Critical,
                       QStringLiteral("Vastrel - Suona i Brani Selezionati"),
-                      QStringLiteral("ATTENZIONE! Impossibile Aprire il File:\r\n\r\n") +
-                          playlist);
+                      QStringLiteral("ATTENZIONE! Impossibile Aprire il File:\r\n\r\n") + playlist);
 }
 
 // The dialog's corner 2 pixels inside the track list's.

@@ -76,8 +76,8 @@ void TestBrowsingSession::initTestCase()
     vastrel::platform::Beeper::setSound([] {});
 }
 
-void TestBrowsingSession::perform(BrowsingSession& session, Collection& c,
-                                  RecordingOpener& opener, const QString& gesture)
+void TestBrowsingSession::perform(BrowsingSession& session, Collection& c, RecordingOpener& opener,
+                                  const QString& gesture)
 {
     const QStringList w = gesture.split(u' ');
     const List list = w.value(1) == "albums" ? List::Albums : List::Tracks;
@@ -131,7 +131,9 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
             out.append((rows.isChecked(i) ? "*" : "") + rows.row(i).title());
         return out.join(", ");
     };
-    auto mode = [](SelectMode m) { return m == SelectMode::Select ? QStringLiteral("select") : QStringLiteral("deselect"); };
+    auto mode = [](SelectMode m) {
+        return m == SelectMode::Select ? QStringLiteral("select") : QStringLiteral("deselect");
+    };
     if (key == "albums")
         return marks(session.albums());
     if (key == "tracks")
@@ -141,8 +143,8 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
     if (key == "pane")
         return QString(v.pane).replace(QStringLiteral("\r\n"), QStringLiteral("|"));
     if (key == "captions")
-        return QStringList{v.albumsCaption, v.tracksCaption, v.paneHeading, v.picturesCaption}
-            .join(" / ");
+        return QStringList{v.albumsCaption, v.tracksCaption, v.paneHeading, v.picturesCaption}.join(
+            " / ");
     if (key == "modes")
         return mode(v.albumsMode) + u' ' + mode(v.tracksMode);
     if (key == "commands")
@@ -159,8 +161,9 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
         // The playlist file's bytes as the player got them, paths relative to the root.
         QStringList out;
         for (const QByteArray& bytes : opener.contents)
-            out.append(QString::fromUtf8(bytes).replace(c.root(), QString()).replace(QStringLiteral("\r\n"),
-                                                                                       QStringLiteral("|")));
+            out.append(QString::fromUtf8(bytes)
+                           .replace(c.root(), QString())
+                           .replace(QStringLiteral("\r\n"), QStringLiteral("|")));
         return out.join(" + ");
     }
     if (key == "beeps")
@@ -176,8 +179,7 @@ void TestBrowsingSession::gestures_data()
     const QString alba = QStringLiteral("[1979] Alba/Brani/");
     QTest::newRow("start: every album listed, none checked, introduction")
         << QStringList{}
-        << QStringList{"albums: [1979] Alba, [1983] Terra, [1990] Zeta",
-                       "pane: Intro|",
+        << QStringList{"albums: [1979] Alba, [1983] Terra, [1990] Zeta", "pane: Intro|",
                        "captions: &Album Selezionati: 0 (su 3) / &Brani Selezionati: 0 (su 0)  "
                        "[0:00:00] / No&te Introduttive: / ",
                        "commands: albums - - -", "search tip:  Cerca tra le Note Introduttive "};
@@ -188,7 +190,8 @@ void TestBrowsingSession::gestures_data()
                        "pane: [1979]|Nota Alba|",
                        "captions: &Album Selezionati: 1 (su 3) / &Brani Selezionati: 0 (su 2)  "
                        "[0:00:00] / No&te degli Album Selezionati: / &Immagine N.1 (su 2)",
-                       "pictures: [1979]  a, [1979]  b @0", "picture: [1979]  a",
+                       "pictures: [1979]  a, [1979]  b @0",
+                       "picture: [1979]  a",
                        "commands: albums tracks titles -"};
     QTest::newRow("a plain click keeps only the clicked album")
         << QStringList{"album 0", "album 1"}
@@ -223,8 +226,8 @@ void TestBrowsingSession::gestures_data()
         << QStringList{"tracks: 01 - Uno  [1979], 02 - Due  [1979]", "modes: select select",
                        "pane: [1979]|Nota Alba|"};
     QTest::newRow("the mode moves only to a click that changes something")
-        << QStringList{"album 0", "mode tracks", "track 0", "mode tracks", "track 1 ctrl",
-                       "mode tracks"}
+        << QStringList{"album 0",     "mode tracks",  "track 0",
+                       "mode tracks", "track 1 ctrl", "mode tracks"}
         << QStringList{"modes: select deselect"};
     QTest::newRow("Backspace inverts the marks")
         << QStringList{"album 0", "album 2 ctrl", "invert albums"}
@@ -322,12 +325,18 @@ void TestBrowsingSession::findNext_data()
     QTest::addColumn<QString>("selected");
     QTest::addColumn<QString>("searched");
     QTest::addColumn<int>("found");
-    QTest::newRow("from the start, case ignored") << 0 << "" << "ALBA" << 0;
-    QTest::newRow("a selected match is skipped") << 0 << "Alba" << "alba" << 16;
-    QTest::newRow("past the last match: from the start again") << 17 << "" << "alba" << 0;
-    QTest::newRow("a selection that is no match is searched") << 16 << "al" << "alba" << 16;
-    QTest::newRow("nothing searched finds nothing") << 0 << "" << "" << -1;
-    QTest::newRow("not there") << 0 << "" << "mare" << -1;
+    QTest::newRow("from the start, case ignored") << 0 << ""
+                                                  << "ALBA" << 0;
+    QTest::newRow("a selected match is skipped") << 0 << "Alba"
+                                                 << "alba" << 16;
+    QTest::newRow("past the last match: from the start again") << 17 << ""
+                                                               << "alba" << 0;
+    QTest::newRow("a selection that is no match is searched") << 16 << "al"
+                                                              << "alba" << 16;
+    QTest::newRow("nothing searched finds nothing") << 0 << ""
+                                                    << "" << -1;
+    QTest::newRow("not there") << 0 << ""
+                               << "mare" << -1;
 }
 
 void TestBrowsingSession::findNext()

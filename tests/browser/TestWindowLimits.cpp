@@ -4,10 +4,7 @@
 
 using namespace vastrel::browser;
 
-namespace {
-
-
-} // namespace
+namespace {} // namespace
 
 class TestWindowLimits : public QObject
 {
@@ -70,7 +67,6 @@ private Q_SLOTS:
         QCOMPARE(WindowLimits::clientHeightFor(outer, caption, border), halvedClient);
         QCOMPARE(WindowLimits::doubledOuterHeight(SH, caption, border), doubled);
     }
-
 };
 
 QTEST_GUILESS_MAIN(TestWindowLimits)

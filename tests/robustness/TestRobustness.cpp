@@ -7,10 +7,6 @@
 // block or be written, and where the rules say how a failure shows (the track counter, a
 // beep, a notice in the pane), it shows so. A hang is caught by the test's time limit.
 
-#include "ui/CheckList.h"
-#include "ui/ImageControl.h"
-#include "ui/TextPane.h"
-#include "ui/frmVL.h"
 #include "platform/Beeper.h"
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
@@ -18,6 +14,10 @@
 #include "support/PictureFiles.h"
 #include "support/RunningProgram.h"
 #include "support/TreeSnapshot.h"
+#include "ui/CheckList.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
+#include "ui/frmVL.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -139,7 +139,9 @@ QStringList explore(const QString& root, const QString& caption, int beeps, cons
     check((seen + ui.txtBrani->plainText()).contains(shows), "nowhere shows " + shows);
     p.dialogs.messageAnswers = {true};
     p.window().close();
-    check(!p.window().isVisible() && p.window().session().pointer() == vastrel::browser::Pointer::Default, "not closed cleanly");
+    check(!p.window().isVisible() &&
+              p.window().session().pointer() == vastrel::browser::Pointer::Default,
+          "not closed cleanly");
     return problems;
 }
 
@@ -222,7 +224,8 @@ QStringList session(const QString& root)
     for (const auto& [name, act] : steps) {
         act();
         const QByteArray changed = TreeSnapshot::difference(before, TreeSnapshot::take(root));
-        if (!changed.isEmpty() || p.window().session().pointer() != vastrel::browser::Pointer::Default)
+        if (!changed.isEmpty() ||
+            p.window().session().pointer() != vastrel::browser::Pointer::Default)
             problems.append(QString::fromLatin1(name) +
                             " changed the collection or left a busy pointer:\n" + changed);
     }

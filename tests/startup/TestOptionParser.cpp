@@ -66,8 +66,10 @@ private Q_SLOTS:
         QCOMPARE(o.alphabetical, flags.contains('A'));
         QCOMPARE(o.help, flags.contains('H'));
         QCOMPARE(o.maximised, flags.contains('M'));
-        QCOMPARE(int(o.paneMode.value_or(vastrel::browser::PaneMode::Both)),
-                 flags.contains('1') ? 1 : flags.contains('3') ? 3 : 0);
+        QCOMPARE(int(o.paneMode.value_or(vastrel::browser::PaneMode::Both)), flags.contains('1') ? 1
+                                                                             : flags.contains('3')
+                                                                                 ? 3
+                                                                                 : 0);
         QCOMPARE(o.geometry, geometry);
     }
 

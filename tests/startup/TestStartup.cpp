@@ -1,8 +1,8 @@
-#include "ui/frmInfo.h"
-#include "ui/CheckList.h"
-#include "ui/frmVL.h"
 #include "support/Collection.h"
 #include "support/RunningProgram.h"
+#include "ui/CheckList.h"
+#include "ui/frmInfo.h"
+#include "ui/frmVL.h"
 
 #include <QComboBox>
 #include <QCoreApplication>

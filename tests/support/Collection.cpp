@@ -75,4 +75,3 @@ Collection& Collection::rawFile(const QByteArray& relative, const QByteArray& co
     }
     return *this;
 }
-

@@ -28,7 +28,6 @@ public:
     // A file whose path holds bytes that need not be valid UTF-8.
     Collection& rawFile(const QByteArray& relative, const QByteArray& content = "x");
 
-
 private:
     QTemporaryDir m_dir;
     QString m_album;

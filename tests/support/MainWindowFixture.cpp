@@ -6,8 +6,8 @@ MainWindowFixture::MainWindowFixture(const Collection& collection, QSize screen,
       m_oldTmpDir(qgetenv("TMPDIR"))
 {
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    m_window = std::make_unique<vastrel::ui::frmVL>(state, dialogs,
-                                                            otherOpener ? *otherOpener : opener);
+    m_window =
+        std::make_unique<vastrel::ui::frmVL>(state, dialogs, otherOpener ? *otherOpener : opener);
     m_window->resize(700, 500);
     m_window->show();
 }

@@ -3,9 +3,9 @@
 #include "Collection.h"
 #include "RecordingOpener.h"
 #include "ScriptedDialogs.h"
+#include "browser/ModuleState.h"
 #include "ui/CheckList.h"
 #include "ui/frmVL.h"
-#include "browser/ModuleState.h"
 
 #include <QTemporaryDir>
 

@@ -1,12 +1,12 @@
 // The main window from the keyboard: the key table on the real window, the access keys, the
 // tab order, and the About picture.
 
-#include "ui/frmInfo.h"
-#include "ui/ImageControl.h"
-#include "ui/TextPane.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
+#include "ui/frmInfo.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -16,8 +16,8 @@
 #include <QTest>
 #include <QTimer>
 
-using vastrel::ui::frmInfo;
 using vastrel::ui::CheckList;
+using vastrel::ui::frmInfo;
 using vastrel::ui::frmVL;
 
 namespace {
@@ -302,7 +302,6 @@ private Q_SLOTS:
         }
         QCOMPARE(backwards, expected + QStringList{expected.front()});
     }
-
 };
 
 QTEST_MAIN(TestKeyboard)

@@ -1,10 +1,10 @@
-#include "ui/ImageControl.h"
-#include "ui/TextPane.h"
 #include "media/TempCleanup.h"
 #include "platform/PrivateTempFolder.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
 
 #include <QAbstractScrollArea>
 #include <QComboBox>

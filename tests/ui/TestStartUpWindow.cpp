@@ -1,15 +1,15 @@
 // The round start-up window: its place and shape, what its load handler gives the main
 // window, and how it moves and hides.
 
-#include "ui/frmVL.h"
 #include "platform/Beeper.h"
 #include "startup/ModVL.h"
-#include "ui/frmStartUp.h"
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
 #include "support/PictureFiles.h"
 #include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/frmStartUp.h"
+#include "ui/frmVL.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -21,10 +21,10 @@
 #include <QTimer>
 #include <sys/stat.h>
 
-using vastrel::ui::frmVL;
-using vastrel::platform::Beeper;
 using vastrel::browser::ModuleState;
+using vastrel::platform::Beeper;
 using vastrel::ui::frmStartUp;
+using vastrel::ui::frmVL;
 
 using namespace PictureFiles;
 

@@ -1,10 +1,10 @@
 // The layout, the size switch and the size limits as the real main window applies them.
 
-#include "ui/ImageControl.h"
-#include "ui/TextPane.h"
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "ui/ImageControl.h"
+#include "ui/TextPane.h"
 
 #include <QComboBox>
 #include <QPushButton>
