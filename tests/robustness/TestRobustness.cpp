@@ -118,7 +118,7 @@ QStringList explore(const QString& root, const QString& caption, int beeps, cons
             clickRowText(ui.lstJPEG, k);
         Beeper::resetCount();
         if (ui.cmdSelBrani->isEnabled())
-            checkEveryRow(ui.cmdSelBrani, u" Seleziona Tutti i Brani ");
+            checkEveryRow(ui.cmdSelBrani, p.window().session().mainView().tracksMode);
         seen += ui.txtBrani->plainText();
         if (hostile && caption != kNotListed) {
             check(ui.lblBrani->text().endsWith(caption), "the counter: " + ui.lblBrani->text());
@@ -131,8 +131,8 @@ QStringList explore(const QString& root, const QString& caption, int beeps, cons
          std::initializer_list<QWidget*>{ui.cmdCopertina, ui.cmdCopertina, ui.cmdCopertina,
                                          ui.cmdCopertina, ui.imgEC[0], ui.imgEC[1]})
         QTest::mouseClick(w, Qt::LeftButton);
-    checkEveryRow(ui.cmdSelAlbum, u" Seleziona Tutti gli Album ");
-    checkEveryRow(ui.cmdSelBrani, u" Seleziona Tutti i Brani ");
+    checkEveryRow(ui.cmdSelAlbum, p.window().session().mainView().albumsMode);
+    checkEveryRow(ui.cmdSelBrani, p.window().session().mainView().tracksMode);
     QTest::mouseClick(ui.cmdSuona, Qt::LeftButton);
     QTest::mouseClick(ui.cmdSelAlbum, Qt::RightButton);
     QTest::mouseClick(ui.cmdSelAlbum, Qt::LeftButton);

@@ -40,10 +40,11 @@ void clickRowText(QListView* view, int row, Qt::KeyboardModifiers modifiers)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, text.center());
 }
 
-void checkEveryRow(QPushButton* selectAll, QStringView selectTip)
+void checkEveryRow(QPushButton* selectAll, const vastrel::browser::SelectMode& mode)
 {
-    if (selectAll->toolTip() != selectTip)
+    using vastrel::browser::SelectMode;
+    if (mode != SelectMode::Select)
         QTest::mouseClick(selectAll, Qt::RightButton);
-    if (selectAll->toolTip() == selectTip)
+    if (mode == SelectMode::Select)
         QTest::mouseClick(selectAll, Qt::LeftButton);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QStringView>
+#include "browser/MainView.h"
+
 #include <Qt>
 
 class QListView;
@@ -10,6 +11,7 @@ class QPushButton;
 // its text.
 void clickCheckBox(QListView* view, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void clickRowText(QListView* view, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-// Checks every row with a select-all button: in deselect mode it is switched first with a
-// right click, which leaves it so when every row is already checked.
-void checkEveryRow(QPushButton* selectAll, QStringView selectTip);
+// Checks every row with a select-all button whose mode the session keeps in mode: in deselect
+// mode it is switched first with a right click, which leaves it so when every row is already
+// checked.
+void checkEveryRow(QPushButton* selectAll, const vastrel::browser::SelectMode& mode);
