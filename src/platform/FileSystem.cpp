@@ -240,6 +240,42 @@ bool FileSystem::writeFile(const QString& path, QByteArrayView data)
     return true;
 }
 
+RegularFile::RegularFile(const QString& path)
+{
+    int error = 0;
+    m_fd = openRegular(path, error);
+    struct stat st;
+    if (m_fd >= 0)
+        m_size = ::fstat(m_fd, &st) == 0 ? qint64(st.st_size) : 0;
+}
+
+RegularFile::~RegularFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QByteArray RegularFile::read(qint64 offset, qint64 maxBytes) const
+{
+    if (m_fd < 0 || offset < 0 || maxBytes <= 0 || offset >= m_size)
+        return {};
+    QByteArray data(qsizetype(std::min(maxBytes, m_size - offset)), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n =
+            ::pread(m_fd, data.data() + done, size_t(data.size() - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {};
+        if (n == 0)
+            break;
+        done += n;
+    }
+    data.truncate(done);
+    return data;
+}
+
 bool FileSystem::removeFile(const QString& path)
 {
     QByteArray native;
