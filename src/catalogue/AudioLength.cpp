@@ -5,6 +5,7 @@
 #include "platform/TextCase.h"
 
 #include <aifffile.h>
+#include <algorithm>
 #include <asffile.h>
 #include <flacfile.h>
 #include <id3v2framefactory.h>
@@ -28,16 +29,33 @@ using platform::RegularFile;
 class ReadOnlyStream : public TagLib::IOStream
 {
 public:
-    explicit ReadOnlyStream(const RegularFile& file) : m_file(file) {}
+    // start: the file's first bytes, when they have been read already.
+    ReadOnlyStream(const RegularFile& file, const QByteArray& start) : m_file(file)
+    {
+        m_windows[0].bytes = start;
+    }
 
     TagLib::FileName name() const override { return ""; }
     TagLib::ByteVector readBlock(unsigned long length) override
     {
         // A declared size is no reason to hold more than a header's worth in memory.
-        const QByteArray bytes =
-            m_file.read(m_position, std::min<qint64>(qint64(length), kMaxBlock));
-        m_position += bytes.size();
-        return TagLib::ByteVector(bytes.constData(), unsigned(bytes.size()));
+        const qint64 n = std::min<qint64>(qint64(length), kMaxBlock);
+        const qint64 end = std::min(m_position + n, m_file.size());
+        // TagLib reads the headers at the start and the tags at the end in many small pieces:
+        // two windows, each read at once, serve them.
+        const auto covers = [&](const Window& w) {
+            return m_position >= w.at && end <= w.at + w.bytes.size();
+        };
+        if (!covers(m_windows[m_last])) {
+            m_last ^= 1;
+            if (!covers(m_windows[m_last]))
+                m_windows[m_last] = {m_position, m_file.read(m_position, std::max(n, kWindow))};
+        }
+        const Window& w = m_windows[m_last];
+        const qint64 from = m_position - w.at;
+        const qint64 got = std::clamp<qint64>(w.bytes.size() - from, 0, n);
+        m_position += got;
+        return TagLib::ByteVector(w.bytes.constData() + from, unsigned(got));
     }
     void writeBlock(const TagLib::ByteVector&) override {}
     void insert(const TagLib::ByteVector&, unsigned long, unsigned long) override {}
@@ -58,7 +76,15 @@ public:
 
 private:
     static constexpr qint64 kMaxBlock = 64 << 20;
+    static constexpr qint64 kWindow = 16 << 10;
+    struct Window
+    {
+        qint64 at = 0;
+        QByteArray bytes;
+    };
     const RegularFile& m_file;
+    Window m_windows[2];
+    int m_last = 0;
     qint64 m_position = 0;
 };
 
@@ -110,14 +136,15 @@ std::optional<int> AudioLength::of(const QString& path)
     const QStringView ext = QStringView(upper).mid(upper.lastIndexOf(u'.') + 1);
     // MP4 and Musepack share the mark of the MPEG names but are other formats.
     const bool mpeg = upper.right(5).contains(u".MP") && ext != u"MP4" && ext != u"MPC";
+    QByteArray header;
     if (mpeg) {
         // A frame that begins near the end of the header buffer has its Xing header past it.
-        const QByteArray header = file.read(0, MpegDuration::kHeaderBytes + 64);
+        header = file.read(0, MpegDuration::kHeaderBytes + 64);
         const int estimate = MpegDuration::DurataMPEG(header, file.size());
         if (estimate >= 0 && MpegDuration::estimateHolds(header))
             return estimate;
     }
-    ReadOnlyStream stream(file);
+    ReadOnlyStream stream(file, header);
     const auto audio = reader(ext, &stream, mpeg);
     if (!audio || !audio->isValid() || !audio->audioProperties())
         return -1;
