@@ -38,6 +38,8 @@ public:
     TagLib::FileName name() const override { return ""; }
     TagLib::ByteVector readBlock(unsigned long length) override
     {
+        if (m_position >= m_file.size())
+            return {};
         // A declared size is no reason to hold more than a header's worth in memory.
         const qint64 n = std::min<qint64>(qint64(length), kMaxBlock);
         const qint64 end = std::min(m_position + n, m_file.size());
