@@ -65,7 +65,7 @@ EntryKind kindOfDirent(int dirFd, const struct dirent* d)
 // the fstat then refuses anything that is not a regular file.
 bool toNative(const QString& path, QByteArray& native);
 
-int openRegular(const QString& path, int& error)
+int openRegular(const QString& path, int& error, qint64* size = nullptr)
 {
     QByteArray native;
     if (!toNative(path, native)) {
@@ -88,6 +88,8 @@ int openRegular(const QString& path, int& error)
         ::close(fd);
         return -1;
     }
+    if (size)
+        *size = qint64(st.st_size);
     return fd;
 }
 
@@ -243,10 +245,7 @@ bool FileSystem::writeFile(const QString& path, QByteArrayView data)
 RegularFile::RegularFile(const QString& path)
 {
     int error = 0;
-    m_fd = openRegular(path, error);
-    struct stat st;
-    if (m_fd >= 0)
-        m_size = ::fstat(m_fd, &st) == 0 ? qint64(st.st_size) : 0;
+    m_fd = openRegular(path, error, &m_size);
 }
 
 RegularFile::~RegularFile()
