@@ -1,7 +1,9 @@
 #include "BareWalk.h"
 
+#include <algorithm>
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 QList<QByteArray> BareWalk::listFolder(const QByteArray& path)
@@ -40,6 +42,35 @@ qsizetype BareWalk::readWhole(const QByteArray& path)
         total += n;
     ::close(fd);
     return total;
+}
+
+void BareWalk::readTrack(const QByteArray& path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY);
+    if (fd < 0)
+        return;
+    QByteArray start(4100, '\0');
+    const ssize_t n = std::max<ssize_t>(0, ::pread(fd, start.data(), 4100, 0));
+    const bool flac = start.startsWith("fLaC");
+    if (flac) {
+        // The metadata blocks: a 4-byte header each (last-block flag, 24-bit length).
+        qint64 end = 4;
+        for (bool last = false; !last && end + 4 <= n; end += 4) {
+            last = start[end] & 0x80;
+            end +=
+                (uchar(start[end + 1]) << 16 | uchar(start[end + 2]) << 8 | uchar(start[end + 3]));
+        }
+        if (end > n) {
+            QByteArray rest(end - n, Qt::Uninitialized);
+            ::pread(fd, rest.data(), size_t(rest.size()), n);
+        }
+    }
+    struct stat st;
+    if ((flac || start.contains("Xing")) && ::fstat(fd, &st) == 0 && st.st_size > 128) {
+        char tail[128];
+        ::pread(fd, tail, sizeof tail, st.st_size - 128);
+    }
+    ::close(fd);
 }
 
 void BareWalk::albumRefresh(const QByteArray& root, bool brani)
@@ -82,9 +113,9 @@ void BareWalk::checkedTracks(const QByteArray& root, const QList<QByteArray>& al
                 line.truncate(std::max<ssize_t>(0, n));
                 line.truncate(line.indexOf('\r'));
                 line.replace('\\', '/');
-                readStart(root + line, 4100);
+                readTrack(root + line);
             } else {
-                readStart(folder + "/Brani/" + name, 4100);
+                readTrack(folder + "/Brani/" + name);
             }
         }
     }

@@ -14,12 +14,15 @@ public:
     static qsizetype readStart(const QByteArray& path, qsizetype n);
     // Reads a whole file; its size, -1 when it cannot be opened.
     static qsizetype readWhole(const QByteArray& path);
+    // Reads what a track's playing time needs: the first 4,100 bytes, and for a file that
+    // TagLib times (FLAC, an MP3 with a Xing header) its header blocks and its last 128 bytes.
+    static void readTrack(const QByteArray& path);
 
     // The album refresh: the root, each Testi and, for the filters that need it, each Brani.
     static void albumRefresh(const QByteArray& root, bool brani);
     // Checking albums: their Testi, Brani and Immagini, each marker's first line, each note.
     static void checkedAlbums(const QByteArray& root, const QList<QByteArray>& albums);
-    // Checking tracks: each text whole, each Brani listing, and the first 4,100 bytes of each
-    // track file (for a duplicate, of the file its marker names).
+    // Checking tracks: each text whole, each Brani listing, and readTrack on each track file
+    // (for a duplicate, on the file its marker names).
     static void checkedTracks(const QByteArray& root, const QList<QByteArray>& albums);
 };

@@ -47,6 +47,26 @@ QByteArray SyntheticCollection::lyrics(int bytes, bool sideBlock)
     return text;
 }
 
+namespace {
+
+// A short real file of the tests, to be made as long as a real track by a hole at its end.
+QByteArray realAudio(const char* name)
+{
+    QFile file(QStringLiteral(VASTREL_AUDIO_DATA "/") + QLatin1String(name));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(file.fileName()));
+    return file.readAll();
+}
+
+void writeTrack(const QString& path, const QByteArray& content, qint64 size)
+{
+    writeFile(path, content);
+    if (::truncate(QFile::encodeName(path).constData(), off_t(size)) != 0)
+        qFatal("cannot extend %s", qPrintable(path));
+}
+
+} // namespace
+
 SyntheticCollection::SyntheticCollection(const Shape& shape) : m_shape(shape)
 {
     for (int i = 0; i < shape.albums; ++i)
@@ -83,6 +103,15 @@ void SyntheticCollection::writeAlbum(int i)
                                    QStringLiteral(".mp3");
             writeFile(album + QStringLiteral("/Brani/") + name + QStringLiteral(".VL"),
                       target.toUtf8() + "\r\n");
+        } else if (m_shape.realAudio) {
+            static const QByteArray vbr = realAudio("vbr-v2-44100.mp3");
+            static const QByteArray flac = realAudio("tone.flac");
+            // Track 0, which the markers name, is an MP3.
+            const QString brani = album + QStringLiteral("/Brani/") + name;
+            if (t % 2 == 0)
+                writeTrack(brani + QStringLiteral(".mp3"), vbr, 7'500'000);
+            else
+                writeTrack(brani + QStringLiteral(".flac"), flac, 25'000'000);
         } else {
             writeFile(album + QStringLiteral("/Brani/") + name + QStringLiteral(".mp3"), mpeg);
         }

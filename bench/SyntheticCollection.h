@@ -16,6 +16,9 @@ public:
         int picturesPerAlbum = 3;
         int textBytes = 1200;
         bool sideBlocks = true;
+        // Track files alternate VBR MP3 and FLAC of a four-minute track's size: a short real
+        // file from tests/data/audio followed by a hole, so that TagLib reads real headers.
+        bool realAudio = false;
     };
 
     explicit SyntheticCollection(const Shape& shape);

@@ -1,5 +1,6 @@
 // Benchmarks of the program's interactions, each next to its file-system floor measured in
-// the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT[|TEXT...]]
+// the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT[|TEXT...]] [--audio]
+// (--audio: the track files are real-sized VBR MP3 and FLAC files instead of small MPEG ones)
 
 #include "BareWalk.h"
 #include "BenchWindow.h"
@@ -171,9 +172,11 @@ int main(int argc, char* argv[])
         std::fflush(stdout);
         SyntheticCollection::Shape shape;
         shape.albums = albums;
+        shape.realAudio = app.arguments().contains(QStringLiteral("--audio"));
         const SyntheticCollection collection(shape);
         const QByteArray root = QFile::encodeName(collection.root());
-        const QString size = QStringLiteral(", %1 albums").arg(albums);
+        const QString size = QStringLiteral(", %1 albums").arg(albums) +
+                             (shape.realAudio ? QStringLiteral(", FLAC and VBR MP3") : QString());
         QList<Workload> workloads;
         {
             BenchWindow w(collection.root());

@@ -31,5 +31,7 @@ void decode(QByteArrayView data);
 void marker(QByteArrayView data);
 // A picture file of any content.
 void picture(QByteArrayView data);
+// A track file of any content under each audio format's extension.
+void audio(QByteArrayView data);
 
 } // namespace vastrel::fuzz

@@ -32,7 +32,30 @@ qsizetype firstHeader(const QByteArray& header)
     return -1;
 }
 
+// Where an ID3v2 tag at the start ends (its size is stored in 7-bit bytes), or 0.
+qsizetype id3v2End(const QByteArray& header)
+{
+    if (!header.startsWith("ID3"))
+        return 0;
+    qsizetype size = 10;
+    for (int k = 6; k < 10; ++k)
+        size += qsizetype(byteAt(header, k) & 0x7F) << (7 * (9 - k));
+    return byteAt(header, 5) & 0x10 ? size + 10 : size;
+}
+
 } // namespace
+
+bool MpegDuration::estimateHolds(const QByteArray& header)
+{
+    const qsizetype i = firstHeader(header);
+    if (i < 0 || i < id3v2End(header))
+        return false;
+    // The Xing header follows the side information, whose size depends on version and mode.
+    const bool mpeg1 = (byteAt(header, i + 1) / 8) % 4 == 3;
+    const bool mono = byteAt(header, i + 3) / 64 == 3;
+    const qsizetype xing = i + 4 + (mpeg1 ? (mono ? 17 : 32) : (mono ? 9 : 17));
+    return header.mid(xing, 4) != "Xing" && header.mid(i + 36, 4) != "VBRI";
+}
 
 int MpegDuration::bitRate(int index, int column)
 {

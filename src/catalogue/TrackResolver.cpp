@@ -1,17 +1,16 @@
 #include "TrackResolver.h"
 
-#include "MpegDuration.h"
+#include "AudioLength.h"
 #include "TrackFilter.h"
 #include "platform/Beeper.h"
 #include "platform/Blanks.h"
 #include "platform/DirectoryCache.h"
-#include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 
 namespace vastrel::catalogue {
 
 using platform::DirectoryCache;
-using platform::FileSystem;
+using namespace Qt::StringLiterals;
 
 TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root,
                                     DirectoryCache& cache)
@@ -27,25 +26,59 @@ TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root
     QString stem = textPath;
     stem.replace(at, 7, QStringLiteral("/Brani/"));
     stem.chop(4);
-    if (const auto direct = directFile(stem, cache))
+    // The first name listed decides before the marker is read, as it always has, so a track
+    // that was found keeps its file; the later names and the other audio formats' extensions
+    // count only where that finds nothing.
+    const QStringList names = candidates(stem, cache);
+    if (const auto direct = withExtension(stem, threeLetter(names.value(0)), cache))
         return *direct;
     if (const auto marked = markedFile(stem, root, cache))
         return *marked;
+    for (const QString& name : names.mid(1)) {
+        if (const auto direct = withExtension(stem, threeLetter(name), cache))
+            return *direct;
+    }
+    for (const QString& name : names) {
+        if (const auto audio = withExtension(stem, audioExtension(name), cache))
+            return *audio;
+    }
     platform::Beeper::beep();
     return {};
 }
 
-// stem and the extension of the first file named stem.*, when that extension has three
-// letters. Only the extension is taken from the listed name: "Canzone. Parte 2.mp3", listed
-// before "Canzone.mp3", is another track's file.
-std::optional<TrackFile> TrackResolver::directFile(const QString& stem, DirectoryCache& cache)
+// The names of the files listed as stem.*, in listing order.
+QStringList TrackResolver::candidates(const QString& stem, DirectoryCache& cache)
 {
     const qsizetype slash = stem.lastIndexOf(u'/');
-    const auto first = cache.firstFileName(
-        stem.left(slash), platform::Wildcard::literal(stem.mid(slash + 1) + u'.', true));
-    if (!first || first->size() < 4 || first->at(first->size() - 4) != u'.')
+    return cache.fileNames(stem.left(slash),
+                           platform::Wildcard::literal(stem.mid(slash + 1) + u'.', true));
+}
+
+// A name's last four characters when they are a dot and a three-letter extension. Only the
+// extension is taken from the listed name: "Canzone. Parte 2.mp3", listed before
+// "Canzone.mp3", is another track's file.
+QString TrackResolver::threeLetter(const QString& name)
+{
+    return name.size() >= 4 && name.at(name.size() - 4) == u'.' ? name.right(4) : QString();
+}
+
+// A name's extension with its dot, when it is one of the other audio formats' extensions.
+QString TrackResolver::audioExtension(const QString& name)
+{
+    static const QStringList kOthers = {u"FLAC"_s, u"OPUS"_s, u"AIFF"_s, u"WV"_s,
+                                        u"MPEG"_s, u"MP4"_s,  u"WEBM"_s};
+    const qsizetype dot = name.lastIndexOf(u'.');
+    if (dot < 0 || !kOthers.contains(platform::TextCase::upper(name.mid(dot + 1))))
+        return {};
+    return name.mid(dot);
+}
+
+std::optional<TrackFile> TrackResolver::withExtension(const QString& stem, const QString& ext,
+                                                      DirectoryCache& cache)
+{
+    if (ext.isEmpty())
         return std::nullopt;
-    const auto path = cache.resolve(stem + first->right(4));
+    const auto path = cache.resolve(stem + ext);
     if (!path)
         return std::nullopt;
     return measured(*path);
@@ -67,31 +100,11 @@ std::optional<TrackFile> TrackResolver::markedFile(const QString& stem, const QS
     return measured(*path);
 }
 
-// The file's length code; nothing when the file cannot be measured. The header is read with
-// the same opening that gives the size; a file that cannot be opened is measured apart and
-// reads as a header of zeros.
 std::optional<TrackFile> TrackResolver::measured(const QString& path)
 {
-    platform::ReadResult header = FileSystem::readFile(path, MpegDuration::kHeaderBytes);
-    if (!header.ok()) {
-        const auto size = FileSystem::fileSize(path);
-        if (!size)
-            return std::nullopt;
-        header.size = *size;
-        header.data.clear();
-    }
-    return TrackFile{path, playingTime(path, header.size, header.data)};
-}
-
-int TrackResolver::playingTime(const QString& path, qint64 size, const QByteArray& header)
-{
-    if (size == 0)
-        return 0;
-    if (size <= 4)
-        return -1;
-    if (!platform::TextCase::upper(QStringView(path).right(5)).contains(u".MP"))
-        return -1;
-    return MpegDuration::DurataMPEG(header, size);
+    if (const auto length = AudioLength::of(path))
+        return TrackFile{path, *length};
+    return std::nullopt;
 }
 
 } // namespace vastrel::catalogue

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace vastrel::platform {
@@ -19,7 +20,8 @@ struct TrackFile
 };
 
 // Finds a track's file from its text file: the file of the album's Brani folder with the
-// text's name and a three-letter extension, or else the file its duplicate marker names.
+// text's name and a three-letter extension, or else the file its duplicate marker names, or
+// else a file with the text's name and the extension of another audio format.
 class TrackResolver
 {
 public:
@@ -27,12 +29,14 @@ public:
                                 platform::DirectoryCache& cache);
 
 private:
-    static std::optional<TrackFile> directFile(const QString& stem,
-                                               platform::DirectoryCache& cache);
+    static QStringList candidates(const QString& stem, platform::DirectoryCache& cache);
+    static QString threeLetter(const QString& name);
+    static QString audioExtension(const QString& name);
+    static std::optional<TrackFile> withExtension(const QString& stem, const QString& ext,
+                                                  platform::DirectoryCache& cache);
     static std::optional<TrackFile> markedFile(const QString& stem, const QString& root,
                                                platform::DirectoryCache& cache);
     static std::optional<TrackFile> measured(const QString& path);
-    static int playingTime(const QString& path, qint64 size, const QByteArray& header);
 };
 
 } // namespace vastrel::catalogue

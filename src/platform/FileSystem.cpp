@@ -65,7 +65,7 @@ EntryKind kindOfDirent(int dirFd, const struct dirent* d)
 // the fstat then refuses anything that is not a regular file.
 bool toNative(const QString& path, QByteArray& native);
 
-int openRegular(const QString& path, int& error)
+int openRegular(const QString& path, int& error, qint64* size = nullptr)
 {
     QByteArray native;
     if (!toNative(path, native)) {
@@ -88,6 +88,8 @@ int openRegular(const QString& path, int& error)
         ::close(fd);
         return -1;
     }
+    if (size)
+        *size = qint64(st.st_size);
     return fd;
 }
 
@@ -238,6 +240,39 @@ bool FileSystem::writeFile(const QString& path, QByteArrayView data)
         return false;
     }
     return true;
+}
+
+RegularFile::RegularFile(const QString& path)
+{
+    int error = 0;
+    m_fd = openRegular(path, error, &m_size);
+}
+
+RegularFile::~RegularFile()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QByteArray RegularFile::read(qint64 offset, qint64 maxBytes) const
+{
+    if (m_fd < 0 || offset < 0 || maxBytes <= 0 || offset >= m_size)
+        return {};
+    QByteArray data(qsizetype(std::min(maxBytes, m_size - offset)), Qt::Uninitialized);
+    qsizetype done = 0;
+    while (done < data.size()) {
+        const ssize_t n =
+            ::pread(m_fd, data.data() + done, size_t(data.size() - done), off_t(offset + done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return {};
+        if (n == 0)
+            break;
+        done += n;
+    }
+    data.truncate(done);
+    return data;
 }
 
 bool FileSystem::removeFile(const QString& path)

@@ -39,4 +39,25 @@ public:
     static bool isHiddenName(QStringView name) { return name.startsWith(u'.'); }
 };
 
+// A regular file held open for reading. Anything else (FIFO, device, folder) is refused when
+// it is opened, so whatever reads through it later reads the file that was checked.
+class RegularFile
+{
+public:
+    explicit RegularFile(const QString& path);
+    ~RegularFile();
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    bool isOpen() const { return m_fd >= 0; }
+    // The size when it was opened.
+    qint64 size() const { return m_size; }
+    // At most maxBytes from offset on, never past that size; empty when the reading fails.
+    QByteArray read(qint64 offset, qint64 maxBytes) const;
+
+private:
+    int m_fd = -1;
+    qint64 m_size = -1;
+};
+
 } // namespace vastrel::platform

@@ -1,3 +1,4 @@
+#include "catalogue/AudioLength.h"
 #include "catalogue/MpegDuration.h"
 #include "catalogue/TrackResolver.h"
 #include "platform/Beeper.h"
@@ -10,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+using vastrel::catalogue::AudioLength;
 using vastrel::catalogue::MpegDuration;
 using vastrel::catalogue::TrackFile;
 using vastrel::catalogue::TrackResolver;
@@ -46,6 +48,22 @@ const QString kOrig = QStringLiteral("Testi/[1979] A/Brani/T.mp3");
 QByteArray mp3(int seconds)
 {
     return "\xFF\xFB\x90" + QByteArray(16'000 * seconds + 497, '\0');
+}
+
+// A real file of tests/data/audio.
+QByteArray audio(const char* name)
+{
+    QFile f(QStringLiteral(VASTREL_TEST_DATA "/audio/") + QLatin1String(name));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// 20 frames of 128 kbit/s (an estimate of 0 s) whose first holds a VBRI header: 383 frames.
+QByteArray vbri()
+{
+    QByteArray b(20 * 417, '\0');
+    for (int at : {0, 417})
+        b.replace(at, 4, "\xFF\xFB\x90\x00", 4);
+    return b.replace(36, 18, QByteArray("VBRI\0\x01\0\0\0\0\0\0\x20\x94\0\0\x01\x7F", 18));
 }
 
 Node node(Node::Kind kind, const QString& path, const QByteArray& content = {})
@@ -132,7 +150,7 @@ private Q_SLOTS:
         // The file beside the text: its name and a three-letter extension.
         row("mp3 beside the text", {brani("T.mp3", mp3(10))}, kTrack, 10);
         row("wav: MPEG bytes in it are not read", {brani("T.wav", mp3(10))}, kBrani + "T.wav", -1);
-        none("mpeg: four letters, no marker", {brani("T.mpeg", mp3(10))});
+        row("VBRI header: read by TagLib", {brani("T.mp3", vbri())}, kTrack, 10);
         // "T. Parte 2.mp3" is listed first (a blank sorts before "M") and is another
         // track: only its extension is taken.
         row("another track listed first",
@@ -163,8 +181,28 @@ private Q_SLOTS:
             kTrack, 20);
         row("another track listed first, then the marker",
             {brani("T. Parte 2.mp3", mp3(20)), marker(line), kOriginal}, kOrig, 10);
-        none("marker listed first, names nothing",
-             {brani("T.wav", mp3(20)), marker("[1979] A\\Brani\\M.mp3")});
+        row("marker listed first, names nothing: the wav listed after it",
+            {brani("T.wav", mp3(20)), marker("[1979] A\\Brani\\M.mp3")}, kBrani + "T.wav", -1);
+
+        // The other audio formats' extensions count only where nothing above finds a file.
+        const QByteArray flac = audio("tone.flac");
+        row("flac beside the text", {brani("T.flac", flac)}, kBrani + "T.flac", 3);
+        row("OPUS in capitals", {brani("T.OPUS", audio("tone.opus"))}, kBrani + "T.OPUS", 5);
+        row("mpeg: four letters", {brani("T.mpeg", mp3(10))}, kBrani + "T.mpeg", 10);
+        row("webm: found, not timed", {brani("T.webm", flac)}, kBrani + "T.webm", -1);
+        row("flac listed before the mp3", {brani("T.flac", flac), brani("T.mp3", mp3(10))}, kTrack,
+            10);
+        row("flac and mp3 listed before the marker: the marker, as before",
+            {brani("T.flac", flac), brani("T.mp3", mp3(20)), marker(line), kOriginal}, kOrig, 10);
+        row("flac and a marker naming nothing",
+            {brani("T.flac", flac), marker("[1979] A\\Brani\\M.mp3")}, kBrani + "T.flac", 3);
+        row("empty flac", {brani("T.flac", "")}, kBrani + "T.flac", 0);
+        row("flac cut in its header", {brani("T.flac", flac.left(40))}, kBrani + "T.flac", -1);
+        none("a FIFO named like the track", {node(Node::Fifo, kBrani + "T.flac")});
+        none("marker names a link into /dev, read by its name",
+             {marker("[1979] A\\Brani\\Z.flac"),
+              node(Node::Link, "Testi/[1979] A/Brani/Z.flac", "/dev/zero"),
+              node(Node::Unlistable, "Testi/[1979] A/Brani")});
 
         // Nothing found.
         none("no '/Testi/' in the text path", {brani("T.mp3", mp3(10))}, "[1983] B/Test/T.txt");
@@ -272,10 +310,41 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.size(), size);
         QCOMPARE(MpegDuration::DurataMPEG(file.read(MpegDuration::kHeaderBytes), size), estimate);
+        // The estimate stands; where it has no answer, TagLib reads the true length.
+        QCOMPARE(AudioLength::of(file.fileName()).value_or(-2),
+                 estimate >= 0 ? estimate : int(duration));
         if (estimate != -1) {
             QCOMPARE(estimate, int(size / (kbps * 125)));
             QVERIFY2(std::abs(estimate - duration) < 1.0, qPrintable(QString::number(duration)));
         }
+    }
+
+    // Every other format, and MPEG files of variable bit rate: the true length, rounded down.
+    void audioFiles_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("seconds");
+        QFile manifest(QStringLiteral(VASTREL_TEST_DATA "/audio/MANIFEST.tsv"));
+        QVERIFY(manifest.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = manifest.readAll().split('\n');
+        QCOMPARE(lines.value(0), "file\tduration\tseconds");
+        for (const QByteArray& line : lines.mid(1)) {
+            const QList<QByteArray> f = line.split('\t');
+            if (f.size() == 3)
+                QTest::newRow(f[0].constData())
+                    << QStringLiteral(VASTREL_TEST_DATA "/audio/") + QString::fromUtf8(f[0])
+                    << f[2].toInt();
+        }
+        // Every file there is in the manifest.
+        QCOMPARE(QDir(QStringLiteral(VASTREL_TEST_DATA "/audio")).entryList(QDir::Files).size(),
+                 lines.size() - 1);
+    }
+
+    void audioFiles()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, seconds);
+        QCOMPARE(AudioLength::of(path).value_or(-2), seconds);
     }
 };
 

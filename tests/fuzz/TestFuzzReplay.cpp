@@ -30,7 +30,8 @@ const struct
     void (*body)(QByteArrayView);
 } kTargets[] = {{"options", options}, {"number", number},   {"columns", columns},
                 {"split", split},     {"mpeg", mpeg},       {"decode", decode},
-                {"marker", marker},   {"picture", picture}, {"rtf", rtf}};
+                {"marker", marker},   {"picture", picture}, {"audio", audio},
+                {"rtf", rtf}};
 
 } // namespace
 
