@@ -150,8 +150,10 @@ QString BrowsingSession::savedKey(int row, bool byPath) const
 catalogue::SavedChecks BrowsingSession::saveTrackMarks(bool byPath) const
 {
     catalogue::SavedChecks saved;
-    for (int i = 0; i < m_tracks.count(); ++i)
-        saved.add(savedKey(i, byPath), m_tracks.isChecked(i));
+    for (int i = 0; i < m_tracks.count(); ++i) {
+        if (m_tracks.isChecked(i))
+            saved.add(savedKey(i, byPath), true);
+    }
     const int current = m_tracks.currentRow();
     // No current row: a key that no row has.
     saved.setCurrent(current >= 0 ? savedKey(current, byPath)
