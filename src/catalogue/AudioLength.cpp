@@ -41,7 +41,8 @@ public:
         if (m_position >= m_file.size())
             return {};
         // A declared size is no reason to hold more than a header's worth in memory.
-        const qint64 n = std::min<qint64>(qint64(length), kMaxBlock);
+        // (TagLib may ask for a length computed below zero: a huge unsigned one.)
+        const qint64 n = qint64(std::min<unsigned long>(length, kMaxBlock));
         const qint64 end = std::min(m_position + n, m_file.size());
         // TagLib reads the headers at the start and the tags at the end in many small pieces:
         // two windows, each read at once, serve them.
