@@ -184,7 +184,6 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
         return;
     setPointer(Pointer::Hourglass);
     const catalogue::SavedChecks saved = saveTrackMarks(false);
-    m_view.titleSearchEnabled = false;
     m_state.albumNotes.clear();
     m_state.autoPlay = m_state.modifierState.testFlag(Modifier::Shift);
     // A plain click keeps only the clicked album.
