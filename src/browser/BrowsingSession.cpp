@@ -25,6 +25,7 @@ using platform::Modifier;
 namespace {
 
 const QString kEmptyPictureTag = QStringLiteral("[Vuoto]");
+constexpr qint64 kProgressIntervalMs = 100;
 
 QString picturesAvailable(int count)
 {
@@ -33,11 +34,73 @@ QString picturesAvailable(int count)
 
 } // namespace
 
+// The listings of one gesture, however many rebuilds it runs, and its clock. Handlers that
+// another handler calls share the outer gesture's.
+class BrowsingSession::Operation
+{
+public:
+    explicit Operation(BrowsingSession& session) : m_session(session)
+    {
+        if (m_session.m_listings)
+            return;
+        m_outermost = true;
+        if (m_session.m_heldListings) {
+            m_session.m_listings = m_session.m_heldListings.get();
+        } else {
+            m_own = std::make_unique<platform::DirectoryCache>();
+            m_session.m_listings = m_own.get();
+        }
+        m_session.m_operationClock.start();
+    }
+    ~Operation()
+    {
+        if (!m_outermost)
+            return;
+        m_session.m_listings = nullptr;
+        if (m_session.m_progressClock.isValid()) {
+            m_session.m_progressClock.invalidate();
+            Q_EMIT m_session.progress(QString(), 0, 0);
+        }
+    }
+    Operation(const Operation&) = delete;
+    Operation& operator=(const Operation&) = delete;
+
+    platform::DirectoryCache& listings() const { return *m_session.m_listings; }
+
+private:
+    BrowsingSession& m_session;
+    std::unique_ptr<platform::DirectoryCache> m_own;
+    bool m_outermost = false;
+};
+
 BrowsingSession::BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent)
     : QObject(parent), m_state(state), m_opener(opener), m_pictureTag(kEmptyPictureTag)
 {
     connect(&m_albums, &CheckListModel::itemCheck, this, &BrowsingSession::lstAlbum_ItemCheck);
     connect(&m_tracks, &CheckListModel::itemCheck, this, &BrowsingSession::lstBrani_ItemCheck);
+}
+
+BrowsingSession::~BrowsingSession() = default;
+
+void BrowsingSession::holdListings(bool hold)
+{
+    if (hold)
+        m_heldListings = std::make_unique<platform::DirectoryCache>();
+    else
+        m_heldListings.reset();
+}
+
+// Reported once the gesture has worked for the delay, then every tenth of a second.
+platform::WorkPool::Progress BrowsingSession::progressOf(const QString& caption)
+{
+    return [this, caption](qsizetype done, qsizetype total) {
+        if (m_operationClock.elapsed() < m_progressDelay.count())
+            return;
+        if (m_progressClock.isValid() && m_progressClock.elapsed() < kProgressIntervalMs)
+            return;
+        m_progressClock.start();
+        Q_EMIT progress(caption.arg(done).arg(total), int(done), int(total));
+    };
 }
 
 void BrowsingSession::setPointer(Pointer pointer)
@@ -95,9 +158,10 @@ void BrowsingSession::Aggiorna()
     const Pointer pointer = m_pointer;
     setPointer(Pointer::Hourglass);
 
-    platform::DirectoryCache cache;
+    const Operation operation(*this);
     QStringList names =
-        catalogue::AlbumScan::albumNames(m_state.collectionRoot, m_showFilter, cache);
+        catalogue::AlbumScan::albumNames(m_state.collectionRoot, m_showFilter, operation.listings(),
+                                         progressOf(QStringLiteral("Cartelle lette: %1 di %2")));
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return catalogue::Collation::less(a, b); });
     QList<ListRow> rows;
@@ -127,6 +191,7 @@ void BrowsingSession::setShowFilter(int filter)
     if (m_pointer == Pointer::Hourglass)
         return;
     m_state.modifierState = Modifier::Ctrl;
+    const Operation operation(*this);
     Aggiorna();
     lstAlbum_ItemCheck(-1);
 }
@@ -200,9 +265,10 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
         if (m_albums.isChecked(i))
             checked.append(m_albums.row(i).field());
     }
-    platform::DirectoryCache cache;
+    const Operation operation(*this);
     catalogue::TrackListContent content = catalogue::TrackListBuilder::build(
-        m_state.collectionRoot, checked, m_alphabetical, m_showFilter, cache);
+        m_state.collectionRoot, checked, m_alphabetical, m_showFilter, operation.listings(),
+        progressOf(QStringLiteral("Album letti: %1 di %2")));
     m_view.titleSearchEnabled = !content.tracks.isEmpty();
     m_tracks.setRows(std::move(content.tracks));
     m_pictures.setRows(std::move(content.pictures));
@@ -263,8 +329,10 @@ void BrowsingSession::rebuildPane()
 {
     const Pointer pointer = m_pointer;
     setPointer(Pointer::Hourglass);
-    const TrackPane pane = TrackPane::build(m_state.collectionRoot, m_tracks,
-                                            m_state.screen.width() < TrackPane::kNarrowScreen);
+    const Operation operation(*this);
+    const TrackPane pane = TrackPane::build(
+        m_state.collectionRoot, m_tracks, m_state.screen.width() < TrackPane::kNarrowScreen,
+        operation.listings(), progressOf(QStringLiteral("Brani letti: %1 di %2")));
     m_playlistText = pane.playlist;
     m_state.modifierState = {};
 

@@ -5,12 +5,17 @@
 #include "catalogue/CheckListModel.h"
 #include "catalogue/SavedChecks.h"
 #include "catalogue/ShowFilter.h"
+#include "platform/WorkPool.h"
 
+#include <QElapsedTimer>
 #include <QObject>
+#include <chrono>
+#include <memory>
 
 namespace vastrel::platform {
+class DirectoryCache;
 class Opener;
-}
+} // namespace vastrel::platform
 
 namespace vastrel::browser {
 
@@ -22,6 +27,9 @@ namespace vastrel::browser {
 // A mark changed on one of the lists raises its check handler at once, whoever changed it;
 // the handlers ignore marks that change while the pointer is not the default one, so a
 // change of many marks costs a single rebuild.
+//
+// A gesture lists each folder once, however many rebuilds it runs; its file work runs in
+// parallel, and a gesture that takes longer than a second reports how far it is.
 class BrowsingSession : public QObject
 {
     Q_OBJECT
@@ -34,6 +42,7 @@ public:
     };
 
     BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent = nullptr);
+    ~BrowsingSession() override;
 
     catalogue::CheckListModel& albums() { return m_albums; }
     catalogue::CheckListModel& tracks() { return m_tracks; }
@@ -49,6 +58,12 @@ public:
     // The number of albums checked as of the last track-list rebuild.
     int checkedAlbums() const { return m_checkedAlbums; }
     bool pictureBoxShown() const;
+
+    // While held, the folder listings serve every gesture: the start-up sequence refreshes
+    // the albums more than once, and nothing on disk is expected to change meanwhile.
+    void holdListings(bool hold);
+    // How long a gesture works before it reports progress.
+    void setProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
 
     // The private temporary folder, cleared of what an earlier run left there.
     void openTempFolder();
@@ -86,8 +101,13 @@ Q_SIGNALS:
     void openFailed(const QString& playlist);
     // The gesture ends with the focus on the track list.
     void trackListFocus();
+    // Long file work: what is read, done of total; an empty caption when it is over.
+    void progress(const QString& caption, int done, int total);
 
 private:
+    class Operation;
+
+    platform::WorkPool::Progress progressOf(const QString& caption);
     catalogue::CheckListModel& model(List list);
     SelectMode& selectMode(List list);
     void checkHandler(List list);
@@ -115,6 +135,11 @@ private:
     QString m_tempFolder;
     QString m_titleSearch;
     QString m_textSearch;
+    std::unique_ptr<platform::DirectoryCache> m_heldListings;
+    platform::DirectoryCache* m_listings = nullptr; // of the gesture under way
+    std::chrono::milliseconds m_progressDelay{1000};
+    QElapsedTimer m_operationClock;
+    QElapsedTimer m_progressClock; // since progress was last reported; invalid: not shown
 };
 
 } // namespace vastrel::browser

@@ -2,6 +2,7 @@
 
 #include "catalogue/CheckListModel.h"
 #include "catalogue/TrackResolver.h"
+#include "platform/Beeper.h"
 #include "platform/Blanks.h"
 #include "platform/DirectoryCache.h"
 #include "platform/TextDecoder.h"
@@ -34,30 +35,59 @@ TrackText LeggiTesto(const QString& root, const QString& rowPath, platform::Dire
     return {parts.text, parts.side, track.path, track.length};
 }
 
+// A checked track's part of the pane, read apart from the other tracks.
+struct ShownTrack
+{
+    QString text; // empty when the track has nothing but blanks to show
+    QString trackPath;
+    int length = 0;
+};
+
+ShownTrack readTrack(const QString& root, const QString& rowPath, bool narrowScreen,
+                     platform::DirectoryCache& cache)
+{
+    TrackText t = LeggiTesto(root, rowPath, cache);
+    if (!t.side.isEmpty())
+        t.text = texts::TwoColumns::Affianca(t.text, t.side, narrowScreen);
+    // Only blanks make a text empty: empty lines and tabs are shown as they are.
+    if (platform::Blanks::trim(t.text).isEmpty())
+        t.text.clear();
+    return {t.text, t.trackPath, t.length};
+}
+
 } // namespace
 
 TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel& tracks,
-                           bool narrowScreen)
+                           bool narrowScreen, platform::DirectoryCache& cache,
+                           const platform::WorkPool::Progress& progress)
 {
-    TrackPane pane;
-    platform::DirectoryCache cache;
+    QList<int> checked;
     for (int i = 0; i < tracks.count(); ++i) {
-        if (!tracks.isChecked(i))
-            continue;
-        ++pane.checked;
+        if (tracks.isChecked(i))
+            checked.append(i);
+    }
+    const QList<ShownTrack> shown = platform::WorkPool::map<ShownTrack>(
+        checked.size(),
+        [&](qsizetype i) {
+            return readTrack(root, tracks.row(checked.at(i)).path(), narrowScreen, cache);
+        },
+        progress);
+
+    TrackPane pane;
+    pane.checked = int(checked.size());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        const ShownTrack& t = shown.at(i);
         if (!pane.text.isEmpty())
             pane.text += kCrLf + kCrLf + kCrLf + kCrLf;
-        TrackText t = LeggiTesto(root, tracks.row(i).path(), cache);
-        if (!t.trackPath.isEmpty())
+        if (t.trackPath.isEmpty())
+            platform::Beeper::beep();
+        else
             pane.playlist += t.trackPath + kCrLf;
-        if (!t.side.isEmpty())
-            t.text = texts::TwoColumns::Affianca(t.text, t.side, narrowScreen);
-        // Only blanks make a text empty: empty lines and tabs are shown as they are.
-        if (!platform::Blanks::trim(t.text).isEmpty())
+        if (!t.text.isEmpty())
             pane.text += t.text;
         else
-            pane.text +=
-                tracks.row(i).title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
+            pane.text += tracks.row(checked.at(i)).title() + kCrLf +
+                         QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
         if (t.length == -1)
             ++pane.unknown;
         else

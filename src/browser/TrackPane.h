@@ -1,9 +1,14 @@
 #pragma once
 
+#include "platform/WorkPool.h"
+
 #include <QString>
 
 namespace vastrel::catalogue {
 class CheckListModel;
+}
+namespace vastrel::platform {
+class DirectoryCache;
 }
 
 namespace vastrel::browser {
@@ -11,7 +16,8 @@ namespace vastrel::browser {
 // The text pane of the checked tracks, in list order: each track's text with its side
 // block beside it, four line ends between tracks, and a title with "Nessun Testo
 // Disponibile." for a text made only of blanks; with the playlist of the track files found
-// and the playing times.
+// and the playing times. The tracks are read in parallel, and progress counts them; a beep
+// for each track without a file, in list order.
 struct TrackPane
 {
     // Below this screen width the side block gets a narrower column.
@@ -24,7 +30,8 @@ struct TrackPane
     int unknown = 0; // tracks whose length is not known
 
     static TrackPane build(const QString& root, const catalogue::CheckListModel& tracks,
-                           bool narrowScreen);
+                           bool narrowScreen, platform::DirectoryCache& cache,
+                           const platform::WorkPool::Progress& progress = {});
 };
 
 } // namespace vastrel::browser

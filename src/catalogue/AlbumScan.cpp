@@ -9,20 +9,27 @@ namespace vastrel::catalogue {
 using platform::DirectoryCache;
 using platform::Wildcard;
 
-QStringList AlbumScan::albumNames(const QString& root, int filter, DirectoryCache& cache)
+QStringList AlbumScan::albumNames(const QString& root, int filter, DirectoryCache& cache,
+                                  const platform::WorkPool::Progress& progress)
 {
     static const Wildcard texts(u"*.txt");
+    const QStringList names = cache.folderNames(root);
+    const QList<bool> isAlbum = platform::WorkPool::map<bool>(
+        names.size(),
+        [&](qsizetype i) {
+            // Both tests must hold; the name test is free, so it goes first and spares the
+            // listing of Testi in folders that are no albums anyway.
+            if (!BracketTag::isAlbumFolderName(names.at(i)))
+                return false;
+            const QString folder = root + names.at(i);
+            return cache.hasFile(folder + QStringLiteral("/Testi"), texts) &&
+                   albumFilterTest(folder, filter, cache);
+        },
+        progress);
     QStringList albums;
-    for (const QString& name : cache.folderNames(root)) {
-        // Both tests must hold; the name test is free, so it goes first and spares the
-        // listing of Testi in folders that are no albums anyway.
-        if (!BracketTag::isAlbumFolderName(name))
-            continue;
-        const QString folder = root + name;
-        if (!cache.hasFile(folder + QStringLiteral("/Testi"), texts))
-            continue;
-        if (albumFilterTest(folder, filter, cache))
-            albums.append(name);
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (isAlbum.at(i))
+            albums.append(names.at(i));
     }
     return albums;
 }

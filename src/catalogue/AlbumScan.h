@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ShowFilter.h"
+#include "platform/WorkPool.h"
 
 #include <QString>
 #include <QStringList>
@@ -16,8 +17,10 @@ namespace vastrel::catalogue {
 class AlbumScan
 {
 public:
-    // The album folder names under the root, in the order the root listing gives them.
-    static QStringList albumNames(const QString& root, int filter, platform::DirectoryCache& cache);
+    // The album folder names under the root, in the order the root listing gives them; the
+    // folders are looked into in parallel, and progress counts them.
+    static QStringList albumNames(const QString& root, int filter, platform::DirectoryCache& cache,
+                                  const platform::WorkPool::Progress& progress = {});
     // albumFolder is the collection root followed by the album folder name.
     static bool albumFilterTest(const QString& albumFolder, int filter,
                                 platform::DirectoryCache& cache);

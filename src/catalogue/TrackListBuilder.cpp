@@ -41,12 +41,22 @@ ListRow TrackListBuilder::pictureRow(const QString& album, const QString& pictur
     return ListRow(display, album + QStringLiteral("/Immagini/") + pictureFile);
 }
 
+// What one album puts into the lists, read apart from the other albums.
+struct TrackListBuilder::AlbumContent
+{
+    QList<ListRow> tracks;
+    QList<ListRow> pictures;
+    QString note;
+};
+
 void TrackListBuilder::addTracks(const QString& root, const QString& album, bool alphabetical,
                                  int showFilter, DirectoryCache& cache, QList<ListRow>& rows)
 {
     static const platform::Wildcard texts(u"*.txt");
     const QString brani = root + album + QStringLiteral("/Brani/");
-    for (const QString& f : cache.fileNames(root + album + QStringLiteral("/Testi"), texts)) {
+    const QStringList files = cache.fileNames(root + album + QStringLiteral("/Testi"), texts);
+    rows.reserve(files.size());
+    for (const QString& f : files) {
         const TrackFilter::Result filter = TrackFilter::test(brani + f, showFilter, cache);
         if (!filter.shown || platform::TextCase::upper(f) == u"NOTA.TXT")
             continue;
@@ -62,32 +72,52 @@ void TrackListBuilder::addPictures(const QString& root, const QString& album, Di
         rows.append(pictureRow(album, g));
 }
 
-void TrackListBuilder::appendNote(const QString& root, const QString& album, DirectoryCache& cache,
-                                  QString& notes)
+// The album's tag and its Nota.txt, or the line that says it has none.
+QString TrackListBuilder::note(const QString& root, const QString& album, DirectoryCache& cache)
 {
-    if (!notes.isEmpty())
-        notes += kCrLf + kCrLf + kCrLf + kCrLf;
-    notes += BracketTag::of(album) + kCrLf;
+    const QString heading = BracketTag::of(album) + kCrLf;
     const auto path = cache.resolve(root + album + QStringLiteral("/Testi/Nota.txt"));
     const auto size = path ? platform::FileSystem::fileSize(*path) : std::nullopt;
     if (size && *size > 0) {
         const platform::ReadResult read = platform::FileSystem::readFile(*path, kMaxNoteBytes);
-        if (read.ok()) {
-            notes += platform::TextDecoder::decode(read.data);
-            return;
-        }
+        if (read.ok())
+            return heading + platform::TextDecoder::decode(read.data);
     }
-    notes += QStringLiteral("Nessuna Nota Disponibile.") + kCrLf;
+    return heading + QStringLiteral("Nessuna Nota Disponibile.") + kCrLf;
 }
 
 TrackListContent TrackListBuilder::build(const QString& root, const QStringList& checkedAlbums,
-                                         bool alphabetical, int showFilter, DirectoryCache& cache)
+                                         bool alphabetical, int showFilter, DirectoryCache& cache,
+                                         const platform::WorkPool::Progress& progress)
+{
+    const QList<AlbumContent> albums = platform::WorkPool::map<AlbumContent>(
+        checkedAlbums.size(),
+        [&](qsizetype i) {
+            const QString& album = checkedAlbums.at(i);
+            AlbumContent c;
+            addTracks(root, album, alphabetical, showFilter, cache, c.tracks);
+            addPictures(root, album, cache, c.pictures);
+            c.note = note(root, album, cache);
+            return c;
+        },
+        progress);
+    return merged(albums, alphabetical);
+}
+
+// The albums' rows and notes in the order of the checked albums.
+TrackListContent TrackListBuilder::merged(const QList<AlbumContent>& albums, bool alphabetical)
 {
     TrackListContent content;
-    for (const QString& album : checkedAlbums) {
-        addTracks(root, album, alphabetical, showFilter, cache, content.tracks);
-        addPictures(root, album, cache, content.pictures);
-        appendNote(root, album, cache, content.albumNotes);
+    qsizetype tracks = 0;
+    for (const AlbumContent& c : albums)
+        tracks += c.tracks.size();
+    content.tracks.reserve(tracks);
+    for (const AlbumContent& c : albums) {
+        content.tracks.append(c.tracks);
+        content.pictures.append(c.pictures);
+        if (!content.albumNotes.isEmpty())
+            content.albumNotes += kCrLf + kCrLf + kCrLf + kCrLf;
+        content.albumNotes += c.note;
     }
     if (alphabetical) {
         std::stable_sort(content.tracks.begin(), content.tracks.end(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListRow.h"
+#include "platform/WorkPool.h"
 
 #include <QList>
 #include <QString>
@@ -22,25 +23,29 @@ struct TrackListContent
 
 // Builds the rows of the checked albums from their Testi and Immagini folders and their
 // notes. Chronological order is albums in list order and texts in listing order; the
-// alphabetical order merges all rows and sorts their whole texts by sort title.
+// alphabetical order merges all rows and sorts their whole texts by sort title. The albums
+// are read in parallel, and progress counts them.
 class TrackListBuilder
 {
 public:
     static TrackListContent build(const QString& root, const QStringList& checkedAlbums,
                                   bool alphabetical, int showFilter,
-                                  platform::DirectoryCache& cache);
+                                  platform::DirectoryCache& cache,
+                                  const platform::WorkPool::Progress& progress = {});
 
     static ListRow trackRow(const QString& album, const QString& textFile, bool alphabetical,
                             const QString& markerTag);
     static ListRow pictureRow(const QString& album, const QString& pictureFile);
 
 private:
+    struct AlbumContent;
+
     static void addTracks(const QString& root, const QString& album, bool alphabetical,
                           int showFilter, platform::DirectoryCache& cache, QList<ListRow>& rows);
     static void addPictures(const QString& root, const QString& album,
                             platform::DirectoryCache& cache, QList<ListRow>& rows);
-    static void appendNote(const QString& root, const QString& album,
-                           platform::DirectoryCache& cache, QString& notes);
+    static QString note(const QString& root, const QString& album, platform::DirectoryCache& cache);
+    static TrackListContent merged(const QList<AlbumContent>& albums, bool alphabetical);
 };
 
 } // namespace vastrel::catalogue

@@ -2,7 +2,6 @@
 
 #include "AudioLength.h"
 #include "TrackFilter.h"
-#include "platform/Beeper.h"
 #include "platform/Blanks.h"
 #include "platform/DirectoryCache.h"
 #include "platform/TextCase.h"
@@ -18,10 +17,8 @@ TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root
     // Looked for after the collection root, whose own path may hold a folder "Testi".
     const qsizetype from = textPath.startsWith(root) ? root.size() - 1 : 0;
     const qsizetype at = platform::TextCase::upper(textPath).indexOf(u"/TESTI/", from);
-    if (at < 0) {
-        platform::Beeper::beep();
+    if (at < 0)
         return {};
-    }
     // root/album/Testi/name.txt becomes root/album/Brani/name.
     QString stem = textPath;
     stem.replace(at, 7, QStringLiteral("/Brani/"));
@@ -42,7 +39,6 @@ TrackFile TrackResolver::TrovaBrano(const QString& textPath, const QString& root
         if (const auto audio = withExtension(stem, audioExtension(name), cache))
             return *audio;
     }
-    platform::Beeper::beep();
     return {};
 }
 

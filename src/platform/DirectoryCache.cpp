@@ -26,29 +26,29 @@ QString DirectoryCache::join(const QString& folder, QStringView name)
 // asked for too, and has resolved that spelling on the way.
 QString DirectoryCache::realFolder(const QString& folder) const
 {
-    const auto it = m_resolved.find(folder);
-    return it != m_resolved.end() && it->second ? *it->second : folder;
+    const auto real = remembered(folder);
+    return real && *real ? **real : folder;
 }
 
-const Listing* DirectoryCache::listExact(const QString& folder)
+std::optional<std::optional<QString>> DirectoryCache::remembered(const QString& path) const
 {
-    auto it = m_listings.find(folder);
-    if (it == m_listings.end()) {
-        ++m_listingsMade;
-        auto listing = FileSystem::listFolder(folder);
-        it = m_listings
-                 .emplace(folder,
-                          listing ? std::make_shared<const Listing>(std::move(*listing)) : nullptr)
-                 .first;
-    }
-    return it->second.get();
+    const QMutexLocker lock(&m_mutex);
+    if (const auto it = m_resolved.find(path); it != m_resolved.end())
+        return it->second;
+    return std::nullopt;
+}
+
+void DirectoryCache::remember(const QString& path, const std::optional<QString>& real)
+{
+    const QMutexLocker lock(&m_mutex);
+    m_resolved.emplace(path, real);
 }
 
 std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
 {
     const QString path = withoutTrailingSlash(rawPath);
-    if (auto it = m_resolved.find(path); it != m_resolved.end())
-        return it->second;
+    if (const auto known = remembered(path))
+        return *known;
 
     std::optional<QString> result;
     const qsizetype slash = path.lastIndexOf(u'/');
@@ -59,17 +59,14 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
         const QString parent = slash == 0 ? QStringLiteral("/") : path.left(slash);
         const QString name = path.mid(slash + 1);
         // The parent is listed once; every later lookup in it then costs no system call.
-        auto listed = m_listings.find(parent);
-        if (listed == m_listings.end() && !FileSystem::isHiddenName(name)) {
-            list(parent);
-            listed = m_listings.find(parent);
-        }
-        if (listed != m_listings.end() && listed->second && !FileSystem::isHiddenName(name)) {
-            // Answered from the listing: nothing worth remembering.
-            const qsizetype i = listed->second->find(name);
-            if (i < 0)
-                return std::nullopt;
-            return join(realFolder(parent), listed->second->name(i));
+        if (!FileSystem::isHiddenName(name)) {
+            if (const Listing* listing = list(parent)) {
+                // Answered from the listing: nothing worth remembering.
+                const qsizetype i = listing->find(name);
+                if (i < 0)
+                    return std::nullopt;
+                return join(realFolder(parent), listing->name(i));
+            }
         }
         if (FileSystem::kind(path) != EntryKind::Missing) {
             result = path;
@@ -80,27 +77,47 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
             }
         }
     }
-    m_resolved.emplace(path, result);
+    remember(path, result);
     return result;
 }
 
-const Listing* DirectoryCache::list(const QString& rawFolder)
+std::shared_ptr<DirectoryCache::Slot> DirectoryCache::slot(const QString& folder)
 {
-    const QString folder = withoutTrailingSlash(rawFolder);
-    if (auto it = m_listings.find(folder); it != m_listings.end())
-        return it->second.get();
-    if (const Listing* listing = listExact(folder))
-        return listing;
+    const QMutexLocker lock(&m_mutex);
+    std::shared_ptr<Slot>& s = m_listings[folder];
+    if (!s)
+        s = std::make_shared<Slot>();
+    return s;
+}
+
+void DirectoryCache::fill(Slot& slot, const QString& folder)
+{
+    ++m_listingsMade;
+    if (auto listing = FileSystem::listFolder(folder)) {
+        slot.listing = std::make_shared<const Listing>(std::move(*listing));
+        return;
+    }
     // Not there under this spelling: look the folder up without regard to case, and
     // remember the answer under both spellings.
     const auto real = resolve(folder);
     if (!real || *real == folder)
-        return nullptr;
-    listExact(*real);
-    const auto shared = m_listings.at(*real);
-    m_listings[folder] = shared;
-    m_resolved[folder] = *real;
-    return shared.get();
+        return;
+    slot.listing = listShared(*real);
+    if (slot.listing)
+        remember(folder, *real);
+}
+
+std::shared_ptr<const Listing> DirectoryCache::listShared(const QString& folder)
+{
+    const std::shared_ptr<Slot> s = slot(folder);
+    std::call_once(s->made, [&] { fill(*s, folder); });
+    return s->listing;
+}
+
+const Listing* DirectoryCache::list(const QString& rawFolder)
+{
+    // Slots are never dropped while the cache lives, so the listing outlives this call.
+    return listShared(withoutTrailingSlash(rawFolder)).get();
 }
 
 ReadResult DirectoryCache::readFile(const QString& path, qint64 maxBytes)

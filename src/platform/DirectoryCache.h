@@ -5,9 +5,12 @@
 #include "Wildcard.h"
 
 #include <QList>
+#include <QMutex>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <unordered_map>
 
@@ -20,9 +23,16 @@ namespace vastrel::platform {
 // A path component resolves to the entry with exactly that name, or else to the first
 // visible entry (listing order) whose upper-cased name is equal; so a collection copied
 // from a case-insensitive file system works unchanged.
+//
+// Threads of one operation may share a cache: a folder that two of them ask for at once is
+// still listed once, and the second waits for that listing.
 class DirectoryCache
 {
 public:
+    DirectoryCache() = default;
+    DirectoryCache(const DirectoryCache&) = delete;
+    DirectoryCache& operator=(const DirectoryCache&) = delete;
+
     // The real path, each component spelled as on disk; nothing when a component is missing.
     std::optional<QString> resolve(const QString& path);
     // Reads a file by its path as spelled, or else as the case-insensitive lookup finds it.
@@ -42,17 +52,28 @@ public:
     int listingsMade() const { return m_listingsMade; }
 
 private:
+    // A folder's listing, made by the first thread that asks for it.
+    struct Slot
+    {
+        std::once_flag made;
+        std::shared_ptr<const Listing> listing; // nullptr: the folder cannot be listed
+    };
+
     static QString withoutTrailingSlash(const QString& path);
-    const Listing* listExact(const QString& folder);
+    std::shared_ptr<Slot> slot(const QString& folder);
+    std::shared_ptr<const Listing> listShared(const QString& folder);
+    void fill(Slot& slot, const QString& folder);
+    std::optional<std::optional<QString>> remembered(const QString& path) const;
+    void remember(const QString& path, const std::optional<QString>& real);
 
     struct Hash
     {
         size_t operator()(const QString& s) const noexcept { return qHash(s); }
     };
-    // Node-based maps: a listing handed out stays where it is while others are added.
-    std::unordered_map<QString, std::shared_ptr<const Listing>, Hash> m_listings;
+    mutable QMutex m_mutex; // guards both maps, never held while the disk is asked
+    std::unordered_map<QString, std::shared_ptr<Slot>, Hash> m_listings;
     std::unordered_map<QString, std::optional<QString>, Hash> m_resolved;
-    int m_listingsMade = 0;
+    std::atomic<int> m_listingsMade = 0;
 };
 
 } // namespace vastrel::platform

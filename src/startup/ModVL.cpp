@@ -35,6 +35,7 @@ bool ModVL::Main(const QStringList& arguments)
         return false;
 
     m_frmVL->Aggiorna();
+    m_frmVL->session().holdListings(false);
 
     // The start-up window, until it hides itself.
     {
@@ -84,8 +85,10 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     } else if (const auto music = musicFolderRoot()) {
         m_state.collectionRoot = *music;
     }
-    // The first use of the main window loads it; each selection refreshes the albums.
+    // The first use of the main window loads it; each selection refreshes the albums, and
+    // the refreshes up to the start-up window share their folder listings.
     m_frmVL = std::make_unique<ui::frmVL>(m_state, m_dialogs, m_opener);
+    m_frmVL->session().holdListings(true);
     m_frmVL->selectShowFilter(catalogue::Everything);
     if (o.onlyDuplicates)
         m_frmVL->selectShowFilter(catalogue::OnlyDuplicates);

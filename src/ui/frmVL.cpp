@@ -17,6 +17,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QProgressBar>
 #include <QPushButton>
 #include <cmath>
 
@@ -65,6 +66,7 @@ frmVL::frmVL(browser::ModuleState& state, platform::Dialogs& dialogs, platform::
         m_layoutWidgets[i] = findChild<QWidget*>(controlName(browser::LayoutControl(i)));
     connect(&m_session, &BrowsingSession::changed, this, &frmVL::draw);
     connect(&m_session, &BrowsingSession::pointerChanged, this, &frmVL::showPointer);
+    connect(&m_session, &BrowsingSession::progress, this, &frmVL::showProgress);
     connect(&m_session, &BrowsingSession::openFailed, this, &frmVL::reportOpenFailure);
     connect(&m_session, &BrowsingSession::trackListFocus, ui.lstBrani,
             [this] { ui.lstBrani->setFocus(); });
@@ -277,6 +279,32 @@ void frmVL::showPointer(Pointer pointer)
         setCursor(Qt::BusyCursor);
     else
         unsetCursor();
+}
+
+// The gesture runs on without the event loop, so no other gesture can slip in: the bar is
+// painted at once.
+void frmVL::showProgress(const QString& caption, int done, int total)
+{
+    if (caption.isEmpty()) {
+        if (m_progress)
+            m_progress->hide();
+        return;
+    }
+    if (!m_progress) {
+        m_progress = new QProgressBar(this);
+        m_progress->setObjectName(QStringLiteral("progress"));
+        m_progress->setAlignment(Qt::AlignCenter);
+    }
+    const QRect pane = ui.txtBrani->geometry();
+    const int height = m_progress->sizeHint().height();
+    m_progress->setGeometry(pane.x() + pane.width() / 8, pane.center().y() - height / 2,
+                            pane.width() * 3 / 4, height);
+    m_progress->setRange(0, total);
+    m_progress->setValue(done);
+    m_progress->setFormat(caption);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->repaint();
 }
 
 void frmVL::draw()

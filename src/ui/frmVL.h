@@ -10,6 +10,7 @@
 
 class QKeyEvent;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace vastrel::platform {
@@ -86,6 +87,7 @@ private:
     void applyOuterGeometry();
     void applySizeLimits();
     void showPointer(browser::Pointer pointer);
+    void showProgress(const QString& caption, int done, int total);
     void draw();
     void drawSelectMode(QPushButton* button, browser::SelectMode mode, browser::SelectMode& shown,
                         const QString& selectTip, const QString& deselectTip);
@@ -103,6 +105,8 @@ private:
     browser::BrowsingSession m_session;
     platform::Dialogs& m_dialogs;
     MainControls ui;
+    // Over the text pane while a long gesture reads the disk.
+    QProgressBar* m_progress = nullptr;
     bool m_sessionEnding = false;
     frmInfo* m_about = nullptr;
     // The outer geometry asked for, kept until the window system has framed the window

@@ -4,6 +4,7 @@
 #include "browser/BrowsingSession.h"
 #include "browser/TextSearch.h"
 #include "platform/Beeper.h"
+#include "platform/WorkPool.h"
 #include "support/Collection.h"
 #include "support/PictureFiles.h"
 #include "support/RecordingOpener.h"
@@ -41,6 +42,27 @@ void fill(Collection& c)
     c.album("[1990] Zeta").text("01 - Alba.txt", "   ").track("01 - Alba.mp3");
 }
 
+// Thirty albums whose tracks point at each other, some without their files, with notes,
+// pictures and side blocks here and there, and folders that are no albums.
+void fillMany(Collection& c)
+{
+    for (int i = 0; i < 30; ++i) {
+        const QString a = QStringLiteral("[%1] Album %2").arg(1960 + i % 7).arg(i);
+        c.album(i % 4 ? a : a.toUpper())
+            .text("01 - Brano.txt", "Testo " + QByteArray::number(i) + "\r\n")
+            .track(i % 5 ? "01 - Brano.mp3" : "01 - BRANO.MP3")
+            .text("02 - Copia.txt", "Copia\r\n" + kSide)
+            .marker("02 - Copia.VL", QStringLiteral("[%1] album %2\\Brani\\01 - brano.mp3")
+                                         .arg(1960 + (i + 7) % 30 % 7)
+                                         .arg((i + 7) % 30)
+                                         .toUtf8())
+            .text("03 - Senza.txt", "  ");
+        if (i % 2)
+            c.text("Nota.txt", "Nota " + QByteArray::number(i) + "\r\n").picture("p.jpg");
+    }
+    c.folder("Varie").folder("[2000] Senza Testi/Brani");
+}
+
 Modifier modifierNamed(const QString& word)
 {
     return word == "shift" ? Modifier::Shift : Modifier::Ctrl;
@@ -57,6 +79,8 @@ private Q_SLOTS:
     void gestures_data();
     void gestures();
     void openFailure();
+    void anyPoolSize_data();
+    void anyPoolSize();
     void findNext_data();
     void findNext();
 
@@ -67,6 +91,7 @@ private:
                      const RecordingOpener& opener) const;
 
     QTemporaryDir m_temp;
+    QStringList m_progress; // the progress captions reported, "-" for the end
 };
 
 void TestBrowsingSession::initTestCase()
@@ -113,6 +138,9 @@ void TestBrowsingSession::perform(BrowsingSession& session, Collection& c, Recor
     } else if (w[0] == "picture") {
         session.pictures().setCurrentRow(w[1].toInt());
         session.MostraImmagine();
+    } else if (w[0] == "slow") {
+        // Every gesture counts as a long one.
+        session.setProgressDelay(std::chrono::milliseconds(0));
     } else if (w[0] == "failing-opener") {
         opener.succeed = false;
     } else {
@@ -168,6 +196,8 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
     }
     if (key == "beeps")
         return QString::number(vastrel::platform::Beeper::count());
+    if (key == "progress")
+        return m_progress.join(", ");
     return "unknown key " + key;
 }
 
@@ -265,6 +295,9 @@ void TestBrowsingSession::gestures_data()
         << QStringList{"album 1"}
         << QStringList{"captions: &Album Selezionati: 1 (su 3) / &Brani Selezionati: 0 (su 1)  "
                        "[0:00:00] / No&te degli Album Selezionati: / Nessuna Immagine Disponibile"};
+    QTest::newRow("a long gesture reports what it reads, then ends the report")
+        << QStringList{"slow", "all albums", "refresh"}
+        << QStringList{"progress: Album letti: 0 di 3, -, Cartelle lette: 0 di 3, -"};
     QTest::newRow("play with nothing checked beeps and opens nothing")
         << QStringList{"album 0", "play"} << QStringList{"beeps: 1", "played: "};
     QTest::newRow("a marker whose track is gone beeps and plays nothing")
@@ -287,6 +320,10 @@ void TestBrowsingSession::gestures()
     session.openTempFolder();
     session.setShowFilter(vastrel::catalogue::Everything);
     vastrel::platform::Beeper::resetCount();
+    m_progress.clear();
+    connect(&session, &BrowsingSession::progress, this, [this](const QString& caption) {
+        m_progress.append(caption.isEmpty() ? "-" : caption);
+    });
     for (const QString& gesture : gestures) {
         perform(session, c, opener, gesture);
         if (QTest::currentTestFailed())
@@ -297,6 +334,49 @@ void TestBrowsingSession::gestures()
         QCOMPARE(key + ": " + describe(session, key, c, opener), line);
     }
     session.cleanUpTempFolder();
+}
+
+void TestBrowsingSession::anyPoolSize_data()
+{
+    QTest::addColumn<int>("filter");
+    QTest::addColumn<bool>("alphabetical");
+    for (int filter : {0, 1, 2}) {
+        QTest::addRow("filter %d", filter) << filter << false;
+        QTest::addRow("filter %d, alphabetical", filter) << filter << true;
+    }
+}
+
+// The file work runs in parallel; what the user sees is the same as with one thread.
+void TestBrowsingSession::anyPoolSize()
+{
+    QFETCH(int, filter);
+    QFETCH(bool, alphabetical);
+    Collection c;
+    fillMany(c);
+    QStringList seen;
+    for (int threads : {1, 16}) {
+        vastrel::platform::WorkPool::setThreads(threads);
+        ModuleState state = ModuleState::initial(c.root(), QSize(1024, 768));
+        RecordingOpener opener;
+        BrowsingSession session(state, opener);
+        session.openTempFolder();
+        session.setShowFilter(filter);
+        session.setAlphabetical(alphabetical);
+        session.chkOrdinaAZ_Click();
+        vastrel::platform::Beeper::resetCount();
+        session.selectAll(List::Albums);
+        session.selectAll(List::Tracks);
+        session.cmdSuona_Click();
+        QString all;
+        for (const char* key :
+             {"albums", "tracks", "pictures", "pane", "captions", "played", "beeps"})
+            all += describe(session, key, c, opener) + u'\n';
+        seen.append(all);
+        session.cleanUpTempFolder();
+    }
+    vastrel::platform::WorkPool::setThreads(vastrel::platform::WorkPool::kDefaultThreads);
+    QVERIFY(seen.at(0).count(u'*') >= 60); // every album and track checked
+    QCOMPARE(seen.at(1), seen.at(0));
 }
 
 // The window reports the failure; the session says which file could not be opened.
