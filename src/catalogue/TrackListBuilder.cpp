@@ -76,11 +76,10 @@ void TrackListBuilder::addPictures(const QString& root, const QString& album, Di
 QString TrackListBuilder::note(const QString& root, const QString& album, DirectoryCache& cache)
 {
     const QString heading = BracketTag::of(album) + kCrLf;
-    const auto path = cache.resolve(root + album + QStringLiteral("/Testi/Nota.txt"));
-    const auto size = path ? platform::FileSystem::fileSize(*path) : std::nullopt;
-    if (size && *size > 0) {
+    // Read without asking its size first: on a share each question is a round trip.
+    if (const auto path = cache.resolve(root + album + QStringLiteral("/Testi/Nota.txt"))) {
         const platform::ReadResult read = platform::FileSystem::readFile(*path, kMaxNoteBytes);
-        if (read.ok())
+        if (read.ok() && !read.data.isEmpty())
             return heading + platform::TextDecoder::decode(read.data);
     }
     return heading + QStringLiteral("Nessuna Nota Disponibile.") + kCrLf;
