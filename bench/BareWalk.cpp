@@ -1,10 +1,57 @@
 #include "BareWalk.h"
 
 #include <algorithm>
+#include <atomic>
 #include <dirent.h>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Runs work for 0 to count - 1: in order on this thread for one thread, else taken in turn
+// by that many threads.
+void spread(qsizetype count, int threads, const std::function<void(qsizetype)>& work)
+{
+    if (threads <= 1) {
+        for (qsizetype i = 0; i < count; ++i)
+            work(i);
+        return;
+    }
+    std::atomic<qsizetype> next = 0;
+    std::vector<std::jthread> pool;
+    for (int t = 0; t < threads; ++t) {
+        pool.emplace_back([&] {
+            for (qsizetype i; (i = next++) < count;)
+                work(i);
+        });
+    }
+}
+
+// One track of the track checks: its text, and its file or the one its marker names.
+void checkTrack(const QByteArray& root, const QByteArray& folder, const QByteArray& name)
+{
+    const QByteArray stem = name.left(name.lastIndexOf('.'));
+    BareWalk::readWhole(folder + "/Testi/" + stem + ".txt");
+    if (!name.endsWith(".VL")) {
+        BareWalk::readTrack(folder + "/Brani/" + name);
+        return;
+    }
+    QByteArray line(4096, '\0');
+    const int fd = ::open((folder + "/Brani/" + name).constData(), O_RDONLY);
+    const ssize_t n = fd >= 0 ? ::read(fd, line.data(), 4096) : 0;
+    if (fd >= 0)
+        ::close(fd);
+    line.truncate(std::max<ssize_t>(0, n));
+    line.truncate(line.indexOf('\r'));
+    line.replace('\\', '/');
+    BareWalk::readTrack(root + line);
+}
+
+} // namespace
 
 QList<QByteArray> BareWalk::listFolder(const QByteArray& path)
 {
@@ -73,19 +120,20 @@ void BareWalk::readTrack(const QByteArray& path)
     ::close(fd);
 }
 
-void BareWalk::albumRefresh(const QByteArray& root, bool brani)
+void BareWalk::albumRefresh(const QByteArray& root, bool brani, int threads)
 {
-    for (const QByteArray& album : listFolder(root)) {
-        listFolder(root + album + "/Testi");
+    const QList<QByteArray> albums = listFolder(root);
+    spread(albums.size(), threads, [&](qsizetype i) {
+        listFolder(root + albums[i] + "/Testi");
         if (brani)
-            listFolder(root + album + "/Brani");
-    }
+            listFolder(root + albums[i] + "/Brani");
+    });
 }
 
-void BareWalk::checkedAlbums(const QByteArray& root, const QList<QByteArray>& albums)
+void BareWalk::checkedAlbums(const QByteArray& root, const QList<QByteArray>& albums, int threads)
 {
-    for (const QByteArray& album : albums) {
-        const QByteArray folder = root + album;
+    spread(albums.size(), threads, [&](qsizetype i) {
+        const QByteArray folder = root + albums[i];
         listFolder(folder + "/Testi");
         for (const QByteArray& name : listFolder(folder + "/Brani")) {
             if (name.endsWith(".VL"))
@@ -93,30 +141,20 @@ void BareWalk::checkedAlbums(const QByteArray& root, const QList<QByteArray>& al
         }
         listFolder(folder + "/Immagini");
         readWhole(folder + "/Testi/Nota.txt");
-    }
+    });
 }
 
-void BareWalk::checkedTracks(const QByteArray& root, const QList<QByteArray>& albums)
+void BareWalk::checkedTracks(const QByteArray& root, const QList<QByteArray>& albums, int threads)
 {
-    for (const QByteArray& album : albums) {
-        const QByteArray folder = root + album;
-        const QList<QByteArray> tracks = listFolder(folder + "/Brani");
-        for (const QByteArray& name : tracks) {
-            const QByteArray stem = name.left(name.lastIndexOf('.'));
-            readWhole(folder + "/Testi/" + stem + ".txt");
-            if (name.endsWith(".VL")) {
-                QByteArray line(4096, '\0');
-                const int fd = ::open((folder + "/Brani/" + name).constData(), O_RDONLY);
-                const ssize_t n = fd >= 0 ? ::read(fd, line.data(), 4096) : 0;
-                if (fd >= 0)
-                    ::close(fd);
-                line.truncate(std::max<ssize_t>(0, n));
-                line.truncate(line.indexOf('\r'));
-                line.replace('\\', '/');
-                readTrack(root + line);
-            } else {
-                readTrack(folder + "/Brani/" + name);
-            }
-        }
+    // The listings first, then each track on its own, so that one album's tracks are spread too.
+    std::vector<QList<QByteArray>> listed(albums.size());
+    spread(albums.size(), threads,
+           [&](qsizetype i) { listed[i] = listFolder(root + albums[i] + "/Brani"); });
+    std::vector<std::pair<QByteArray, QByteArray>> tracks;
+    for (qsizetype i = 0; i < albums.size(); ++i) {
+        for (const QByteArray& name : listed[i])
+            tracks.emplace_back(root + albums[i], name);
     }
+    spread(qsizetype(tracks.size()), threads,
+           [&](qsizetype t) { checkTrack(root, tracks[t].first, tracks[t].second); });
 }

@@ -4,7 +4,8 @@
 #include <QList>
 
 // The floors of the benchmarks: the same listings and reads as an interaction, as plain
-// POSIX calls with no other logic.
+// POSIX calls with no other logic. With more than one thread the independent work of each
+// album (and of each track) is spread over them, as a share answers many requests at once.
 class BareWalk
 {
 public:
@@ -19,10 +20,12 @@ public:
     static void readTrack(const QByteArray& path);
 
     // The album refresh: the root, each Testi and, for the filters that need it, each Brani.
-    static void albumRefresh(const QByteArray& root, bool brani);
+    static void albumRefresh(const QByteArray& root, bool brani, int threads = 1);
     // Checking albums: their Testi, Brani and Immagini, each marker's first line, each note.
-    static void checkedAlbums(const QByteArray& root, const QList<QByteArray>& albums);
+    static void checkedAlbums(const QByteArray& root, const QList<QByteArray>& albums,
+                              int threads = 1);
     // Checking tracks: each text whole, each Brani listing, and readTrack on each track file
     // (for a duplicate, on the file its marker names).
-    static void checkedTracks(const QByteArray& root, const QList<QByteArray>& albums);
+    static void checkedTracks(const QByteArray& root, const QList<QByteArray>& albums,
+                              int threads = 1);
 };

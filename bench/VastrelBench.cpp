@@ -1,9 +1,13 @@
 // Benchmarks of the program's interactions, each next to its file-system floor measured in
 // the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT[|TEXT...]] [--audio]
-// (--audio: the track files are real-sized VBR MP3 and FLAC files instead of small MPEG ones)
+// [--share-latency MS]
+// (--audio: the track files are real-sized VBR MP3 and FLAC files instead of small MPEG ones;
+// --share-latency: through a simulated network share answering each request after MS ms,
+// 3,000 albums unless --albums says otherwise)
 
 #include "BareWalk.h"
 #include "BenchWindow.h"
+#include "ShareMount.h"
 #include "SyntheticCollection.h"
 #include "Workload.h"
 #include "browser/WindowLimits.h"
@@ -19,21 +23,29 @@
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
 using vastrel::browser::Pointer;
 using List = vastrel::browser::BrowsingSession::List;
 
-QList<int> sizesOption(const QStringList& args)
+// The value after name, or a null string.
+QString option(const QStringList& args, const QString& name)
 {
-    const qsizetype i = args.indexOf(QStringLiteral("--albums"));
-    if (i < 0 || i + 1 >= args.size())
-        return {1000, 10000};
-    QList<int> sizes;
-    for (const QString& n : args.at(i + 1).split(u','))
-        sizes.append(n.toInt());
-    return sizes;
+    const qsizetype i = args.indexOf(name);
+    return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
+}
+
+QList<int> sizesOption(const QStringList& args, const QList<int>& sizes)
+{
+    const QString given = option(args, QStringLiteral("--albums"));
+    if (given.isNull())
+        return sizes;
+    QList<int> chosen;
+    for (const QString& n : given.split(u','))
+        chosen.append(n.toInt());
+    return chosen;
 }
 
 // The start-up window is dismissed as soon as it shows, as a user clicking it at once.
@@ -52,21 +64,22 @@ QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QSt
 {
     QList<Workload> list;
     for (int filter : {0, 1, 2}) {
-        list.append({QStringLiteral("Aggiorna, filter %1").arg(filter) + size,
-                     [root, filter] { BareWalk::albumRefresh(root, filter != 2); },
-                     [&w] { w.window().Aggiorna(); },
-                     [&w, filter] {
-                         w.session().setPointer(Pointer::Hourglass);
-                         w.ui().cboMostra->setCurrentIndex(filter);
-                         w.session().setPointer(Pointer::Default);
-                     }});
+        list.append(
+            {QStringLiteral("Aggiorna, filter %1").arg(filter) + size,
+             [root, filter](int threads) { BareWalk::albumRefresh(root, filter != 2, threads); },
+             [&w] { w.window().Aggiorna(); },
+             [&w, filter] {
+                 w.session().setPointer(Pointer::Hourglass);
+                 w.ui().cboMostra->setCurrentIndex(filter);
+                 w.session().setPointer(Pointer::Default);
+             }});
     }
     const QList<QByteArray> fifty = w.albums(50);
     list.append(
         {QStringLiteral("show-filter change, 50 albums checked") + size,
-         [root, fifty] {
-             BareWalk::albumRefresh(root, true);
-             BareWalk::checkedAlbums(root, fifty);
+         [root, fifty](int threads) {
+             BareWalk::albumRefresh(root, true, threads);
+             BareWalk::checkedAlbums(root, fifty, threads);
          },
          [&w] { w.ui().cboMostra->setCurrentIndex(w.ui().cboMostra->currentIndex() == 1 ? 2 : 1); },
          [&w] { w.setAlbumsQuietly(50, true); }});
@@ -79,7 +92,7 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
     QList<Workload> list;
     const QList<QByteArray> all = w.albums(albums);
     list.append({QStringLiteral("check every album (cmdSelAlbum)") + size,
-                 [root, all] { BareWalk::checkedAlbums(root, all); },
+                 [root, all](int threads) { BareWalk::checkedAlbums(root, all, threads); },
                  [&w] { w.session().selectAll(List::Albums); },
                  [&w] {
                      w.setAlbumsQuietly(0, false);
@@ -90,22 +103,24 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
                  [&w] { w.window().cmdCercaBrano_Click(); },
                  [] {}});
     const QList<QByteArray> twoHundred = w.albums(200);
-    list.append({QStringLiteral("check every track of 200 albums (cmdSelBrani)"),
-                 [root, twoHundred] { BareWalk::checkedTracks(root, twoHundred); },
-                 [&w] { w.session().selectAll(List::Tracks); },
-                 [&w] {
-                     w.listAlbums(200);
-                     w.session().switchSelectMode(List::Tracks);
-                 }});
+    list.append(
+        {QStringLiteral("check every track of 200 albums (cmdSelBrani)"),
+         [root, twoHundred](int threads) { BareWalk::checkedTracks(root, twoHundred, threads); },
+         [&w] { w.session().selectAll(List::Tracks); },
+         [&w] {
+             w.listAlbums(200);
+             w.session().switchSelectMode(List::Tracks);
+         }});
     const QList<QByteArray> oneAlbum = w.albums(1);
-    list.append({QStringLiteral("plain click on one track, 2,000 listed"),
-                 [root, oneAlbum] { BareWalk::checkedTracks(root, oneAlbum); },
-                 [&w] { w.session().tracks().setChecked(0, true); },
-                 [&w] {
-                     w.listAlbums(167);
-                     w.setTracksQuietly(false);
-                     w.session().setPointer(Pointer::Default);
-                 }});
+    list.append(
+        {QStringLiteral("plain click on one track, 2,000 listed"),
+         [root, oneAlbum](int threads) { BareWalk::checkedTracks(root, oneAlbum, threads); },
+         [&w] { w.session().tracks().setChecked(0, true); },
+         [&w] {
+             w.listAlbums(167);
+             w.setTracksQuietly(false);
+             w.session().setPointer(Pointer::Default);
+         }});
     return list;
 }
 
@@ -148,7 +163,7 @@ Workload paneWorkload(BenchWindow& w)
 Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
 {
     return {QStringLiteral("start-up to the main window shown") + size,
-            [rootBytes] { BareWalk::albumRefresh(rootBytes, false); },
+            [rootBytes](int threads) { BareWalk::albumRefresh(rootBytes, false, threads); },
             [root] {
                 vastrel::ui::WidgetDialogs dialogs;
                 vastrel::platform::DesktopOpener opener;
@@ -160,6 +175,31 @@ Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const
             3};
 }
 
+// Runs the workloads on the collection seen at root: its own folder, or a share of it.
+void runCollection(const QString& root, int albums, const QString& size, const QStringList& args,
+                   bool share)
+{
+    const QByteArray rootBytes = QFile::encodeName(root);
+    BenchWindow w(root);
+    QList<Workload> workloads = albumWorkloads(w, rootBytes, size);
+    workloads += trackWorkloads(w, rootBytes, size, albums);
+    // Last on this window: it leaves the window at its smallest size.
+    workloads.append(paneWorkload(w));
+    workloads.append(startUpWorkload(root, rootBytes, size));
+    const QString only = option(args, QStringLiteral("--only"));
+    if (!only.isNull()) {
+        const QStringList wanted = only.split(u'|');
+        workloads.removeIf([&](const Workload& w) {
+            return std::none_of(wanted.begin(), wanted.end(),
+                                [&](const QString& text) { return w.name.contains(text); });
+        });
+    }
+    if (share)
+        runShareWorkloads(workloads);
+    else
+        runWorkloads(workloads);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -167,34 +207,38 @@ int main(int argc, char* argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    for (int albums : sizesOption(app.arguments())) {
+    const QStringList args = app.arguments();
+    const QString latencyOption = option(args, QStringLiteral("--share-latency"));
+    int latency = latencyOption.isNull() ? -1 : latencyOption.toInt();
+    const auto noShare = [&latency](const QString& why) {
+        std::printf("No simulated share: %s; the benchmark runs on the local disk.\n",
+                    qPrintable(why));
+        latency = -1;
+    };
+    if (latency >= 0 && !ShareMount::unavailable().isEmpty())
+        noShare(ShareMount::unavailable());
+    for (int albums :
+         sizesOption(args, latency >= 0 ? QList<int>{3000} : QList<int>{1000, 10000})) {
         std::printf("\n%d albums of 12 tracks (generating...)\n", albums);
         std::fflush(stdout);
         SyntheticCollection::Shape shape;
         shape.albums = albums;
-        shape.realAudio = app.arguments().contains(QStringLiteral("--audio"));
+        shape.realAudio = args.contains(QStringLiteral("--audio"));
         const SyntheticCollection collection(shape);
-        const QByteArray root = QFile::encodeName(collection.root());
         const QString size = QStringLiteral(", %1 albums").arg(albums) +
                              (shape.realAudio ? QStringLiteral(", FLAC and VBR MP3") : QString());
-        QList<Workload> workloads;
-        {
-            BenchWindow w(collection.root());
-            workloads = albumWorkloads(w, root, size);
-            workloads += trackWorkloads(w, root, size, albums);
-            // Last on this window: it leaves the window at its smallest size.
-            workloads.append(paneWorkload(w));
-            workloads.append(startUpWorkload(collection.root(), root, size));
-            const qsizetype only = app.arguments().indexOf(QStringLiteral("--only"));
-            if (only >= 0 && only + 1 < app.arguments().size()) {
-                const QStringList wanted = app.arguments().at(only + 1).split(u'|');
-                workloads.removeIf([&](const Workload& w) {
-                    return std::none_of(wanted.begin(), wanted.end(),
-                                        [&](const QString& text) { return w.name.contains(text); });
-                });
+        std::optional<ShareMount> share;
+        if (latency >= 0) {
+            share.emplace(collection.root(), latency);
+            if (share->root().isEmpty()) {
+                noShare(share->error());
+                share.reset();
+            } else {
+                std::printf("Through a share answering each request after %d ms\n", latency);
             }
-            runWorkloads(workloads);
         }
+        runCollection(share ? share->root() : collection.root(), albums, size, args,
+                      share.has_value());
     }
     return 0;
 }

@@ -9,7 +9,9 @@
 struct Workload
 {
     QString name;
-    std::function<void()> floor; // empty when the interaction does no file-system work
+    // With its independent work spread over that many threads; empty when the interaction
+    // does no file-system work.
+    std::function<void(int threads)> floor;
     std::function<void()> measured;
     std::function<void()> setup = {}; // before each measured run, not timed
     int runs = 5;
@@ -18,3 +20,6 @@ struct Workload
 // Runs each workload several times (floor and measured alternating) and prints one table
 // with the median times, their ratio and the peak memory of the process so far.
 void runWorkloads(const QList<Workload>& workloads);
+// The same through a simulated network share, fewer times, with the floor both one request
+// at a time and 16 at a time, and the ratio to the latter.
+void runShareWorkloads(const QList<Workload>& workloads);
