@@ -11,11 +11,6 @@ target_compile_definitions(vastrel_defaults INTERFACE
     VASTREL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
     VASTREL_VERSION_STRING="${PROJECT_VERSION}")
 
-if(VASTREL_TSAN)
-    set(_san -fsanitize=thread -fno-omit-frame-pointer)
-    target_compile_options(vastrel_defaults INTERFACE ${_san})
-    target_link_options(vastrel_defaults INTERFACE ${_san})
-endif()
 if(VASTREL_SANITIZE)
     set(_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_compile_options(vastrel_defaults INTERFACE ${_san})

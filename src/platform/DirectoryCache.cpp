@@ -32,7 +32,7 @@ QString DirectoryCache::realFolder(const QString& folder) const
 
 std::optional<std::optional<QString>> DirectoryCache::remembered(const QString& path) const
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     if (const auto it = m_resolved.find(path); it != m_resolved.end())
         return it->second;
     return std::nullopt;
@@ -40,7 +40,7 @@ std::optional<std::optional<QString>> DirectoryCache::remembered(const QString& 
 
 void DirectoryCache::remember(const QString& path, const std::optional<QString>& real)
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     m_resolved.emplace(path, real);
 }
 
@@ -83,7 +83,7 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
 
 std::shared_ptr<DirectoryCache::Slot> DirectoryCache::slot(const QString& folder)
 {
-    const QMutexLocker lock(&m_mutex);
+    const std::lock_guard lock(m_mutex);
     std::shared_ptr<Slot>& s = m_listings[folder];
     if (!s)
         s = std::make_shared<Slot>();

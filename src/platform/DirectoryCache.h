@@ -5,7 +5,6 @@
 #include "Wildcard.h"
 
 #include <QList>
-#include <QMutex>
 #include <QString>
 #include <QStringList>
 #include <atomic>
@@ -70,7 +69,7 @@ private:
     {
         size_t operator()(const QString& s) const noexcept { return qHash(s); }
     };
-    mutable QMutex m_mutex; // guards both maps, never held while the disk is asked
+    mutable std::mutex m_mutex; // guards both maps, never held while the disk is asked
     std::unordered_map<QString, std::shared_ptr<Slot>, Hash> m_listings;
     std::unordered_map<QString, std::optional<QString>, Hash> m_resolved;
     std::atomic<int> m_listingsMade = 0;

@@ -1,15 +1,17 @@
 #include "WorkPool.h"
 
-#include <QSemaphore>
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 namespace vastrel::platform {
 
 namespace {
 
-constexpr int kProgressIntervalMs = 50;
+constexpr auto kProgressInterval = std::chrono::milliseconds(50);
 
 int threadsFromEnvironment()
 {
@@ -37,6 +39,59 @@ QThreadPool& pool()
     static Pool p;
     return p;
 }
+
+// One run's items: each worker takes the next one until none is left, so a slow item
+// holds up one thread only.
+class Batch
+{
+public:
+    Batch(qsizetype count, const std::function<void(qsizetype)>& work, int workers)
+        : m_count(count), m_work(work), m_running(workers)
+    {}
+
+    void work()
+    {
+        for (qsizetype i = m_next++; i < m_count; i = m_next++) {
+            m_work(i);
+            ++m_done;
+        }
+        const std::lock_guard lock(m_mutex);
+        if (--m_running == 0)
+            m_finished.notify_one();
+    }
+
+    // Waits for every worker; progress now and then meanwhile.
+    void wait(const WorkPool::Progress& progress)
+    {
+        std::unique_lock lock(m_mutex);
+        while (!m_finished.wait_for(lock, kProgressInterval, [this] { return m_running == 0; })) {
+            if (progress) {
+                lock.unlock();
+                progress(m_done.load(), m_count);
+                lock.lock();
+            }
+        }
+    }
+
+private:
+    const qsizetype m_count;
+    const std::function<void(qsizetype)>& m_work;
+    std::atomic<qsizetype> m_next{0};
+    std::atomic<qsizetype> m_done{0};
+    std::mutex m_mutex;
+    std::condition_variable m_finished;
+    int m_running;
+};
+
+class Worker : public QRunnable
+{
+public:
+    explicit Worker(Batch& batch) : m_batch(batch) {}
+    void run() override { m_batch.work(); }
+
+private:
+    Batch& m_batch;
+};
 
 } // namespace
 
@@ -66,24 +121,10 @@ void WorkPool::run(qsizetype count, const std::function<void(qsizetype)>& work,
         }
         return;
     }
-    // Each worker takes the next item until none is left, so a slow item holds up one
-    // thread only.
-    std::atomic<qsizetype> next{0};
-    std::atomic<qsizetype> done{0};
-    QSemaphore finished;
-    const auto worker = [&] {
-        for (qsizetype i = next++; i < count; i = next++) {
-            work(i);
-            ++done;
-        }
-        finished.release();
-    };
+    Batch batch(count, work, workers);
     for (int t = 0; t < workers; ++t)
-        pool().start(worker);
-    while (!finished.tryAcquire(workers, kProgressIntervalMs)) {
-        if (progress)
-            progress(done.load(), count);
-    }
+        pool().start(new Worker(batch));
+    batch.wait(progress);
 }
 
 } // namespace vastrel::platform
