@@ -180,14 +180,16 @@ bool frmVL::eventFilter(QObject* watched, QEvent* event)
 }
 
 // The window's default button: Enter on a button presses that button, elsewhere it plays
-// (the text pane and the picture list withdraw the default while they have the focus).
+// (the text pane and the picture list withdraw the default while they have the focus). The
+// order switch is a check box drawn as a button: Enter plays there too.
 void frmVL::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused && !focused->isCheckable()) {
         if (focused->isEnabled())
             focused->click();
     } else if (ui.cmdSuona->isDefault() && ui.cmdSuona->isEnabled()) {
