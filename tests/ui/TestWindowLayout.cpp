@@ -111,6 +111,23 @@ private Q_SLOTS:
         QCOMPARE(w.window().session().pointer(), vastrel::browser::Pointer::Default);
     }
 
+    // A double click is two switches, the click and the double click on the element that the
+    // first switch brought up; the last release switches nothing, wherever it lands.
+    void aDoubleClickSwitchesTwice()
+    {
+        for (int lastRelease : {0, 1}) {
+            Collection c;
+            someAlbums(c);
+            Window w(c);
+            w.window().resize(640, 420);
+            QTest::mouseClick(w.ui().imgEC[0], Qt::LeftButton);
+            QTest::mouseDClick(w.ui().imgEC[1], Qt::LeftButton);
+            QTest::mouseRelease(w.ui().imgEC[lastRelease], Qt::LeftButton);
+            QVERIFY(!w.half());
+            QCOMPARE(w.client(), QSize(640, 420));
+        }
+    }
+
     // In half mode the lower half is hidden and left where it was.
     void halfModeHidesTheLowerHalf()
     {
