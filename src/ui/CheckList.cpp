@@ -37,7 +37,11 @@ void CheckList::initViewItemOption(QStyleOptionViewItem* option) const
 void CheckList::mousePressEvent(QMouseEvent* event)
 {
     Q_EMIT mouseDown(event->button(), platform::modifiersOf(event->modifiers()));
+    const QModelIndex current = currentIndex();
+    const bool onCurrent = current.isValid() && indexAt(event->position().toPoint()) == current;
     QListView::mousePressEvent(event);
+    if (onCurrent && event->button() == Qt::LeftButton)
+        Q_EMIT currentRowPressed();
 }
 
 void CheckList::keyPressEvent(QKeyEvent* event)

@@ -27,6 +27,8 @@ Q_SIGNALS:
     void keyPress(int character);
     void focusIn();
     void focusOut();
+    // A left press on the row that was current already, which changes no current row.
+    void currentRowPressed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

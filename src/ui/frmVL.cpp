@@ -121,8 +121,11 @@ void frmVL::connectLists()
         if (character == kBackspace)
             m_session.invert(List::Tracks);
     });
+    // A click shows the picture of its row, also of the row that is current already: pane
+    // mode 1 may have left that picture unloaded.
     connect(ui.lstJPEG->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmVL::lstJPEG_Click);
+    connect(ui.lstJPEG, &CheckList::currentRowPressed, this, &frmVL::lstJPEG_Click);
     connect(ui.lstJPEG, &CheckList::keyDown, this, [this](int key, platform::Modifiers) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             lstJPEG_Click();

@@ -3,6 +3,7 @@
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "support/PictureFiles.h"
 #include "ui/ImageControl.h"
 #include "ui/TextPane.h"
 
@@ -126,6 +127,22 @@ private Q_SLOTS:
             QVERIFY(!w.half());
             QCOMPARE(w.client(), QSize(640, 420));
         }
+    }
+
+    // A click on the current picture row shows the picture that pane mode 1 left unloaded.
+    void clickingTheCurrentPictureRowShowsIt()
+    {
+        const QByteArray jpeg = PictureFiles::solid({8, 8}, PictureFiles::kRed);
+        Collection c;
+        c.album("[1979] Uno").text("01 - A.txt").picture("a.jpg", jpeg);
+        c.album("[1983] Due").text("01 - B.txt").picture("b.jpg", jpeg);
+        Window w(c);
+        clickCheckBox(w.ui().lstAlbum, 0);
+        w.setPaneMode(1);
+        clickCheckBox(w.ui().lstAlbum, 1);
+        w.setPaneMode(2);
+        clickRowText(w.ui().lstJPEG, 0);
+        QCOMPARE(w.window().session().mainView().pictureTitle, QString("[1983]  b"));
     }
 
     // In half mode the lower half is hidden and left where it was.
