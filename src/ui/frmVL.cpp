@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <cmath>
 
 namespace vastrel::ui {
@@ -168,6 +169,12 @@ void frmVL::connectTextPane()
 
 bool frmVL::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit &&
+        m_sessionEndAsked) {
+        const QScopedValueRollback ending(m_sessionEnding, true);
+        close();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         if (keyPreview(watched, event))
             return true;
@@ -383,7 +390,7 @@ void frmVL::Form_Activate()
 
 void frmVL::sessionEnding()
 {
-    m_sessionEnding = true;
+    m_sessionEndAsked = true;
 }
 
 void frmVL::closeEvent(QCloseEvent* event)
