@@ -275,6 +275,7 @@ void BrowsingSession::rebuildPane()
     else
         m_view.pane = m_checkedAlbums == 0 ? m_state.introNotes : m_state.albumNotes;
     ++m_view.paneRevision;
+    m_view.paneWraps = state != texts::TextPaneState::Texts;
     m_view.paneHeading = texts::TextPaneState::heading(state);
     m_view.textSearchTooltip = texts::TextPaneState::searchTooltip(state);
     m_view.playEnabled = pane.checked > 0;

@@ -45,6 +45,9 @@ struct MainView
     // it brings the pane back to its start.
     QString pane;
     quint64 paneRevision = 0;
+    // Notes wrap at the pane's width; track texts keep their lines whole, so that a side
+    // block stays beside its text.
+    bool paneWraps = true;
 
     // The picture on show; a null picture is the empty picture. Its tooltip is the
     // picture's title, or empty for the empty picture.

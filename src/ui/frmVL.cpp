@@ -336,7 +336,7 @@ void frmVL::drawPane()
     if (view.paneRevision == m_paneRevision)
         return;
     m_paneRevision = view.paneRevision;
-    ui.txtBrani->setContent(view.pane);
+    ui.txtBrani->setContent(view.pane, view.paneWraps);
     m_textLength = int(ui.txtBrani->plainText().size());
     refreshTextCommands();
 }

@@ -153,6 +153,8 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
                            v.titleSearchEnabled ? QStringLiteral("titles") : QStringLiteral("-"),
                            v.playEnabled ? QStringLiteral("play") : QStringLiteral("-")}
             .join(u' ');
+    if (key == "wrap")
+        return v.paneWraps ? QStringLiteral("yes") : QStringLiteral("no");
     if (key == "search tip")
         return v.textSearchTooltip;
     if (key == "picture")
@@ -192,7 +194,8 @@ void TestBrowsingSession::gestures_data()
                        "[0:00:00] / No&te degli Album Selezionati: / &Immagine N.1 (su 2)",
                        "pictures: [1979]  a, [1979]  b @0",
                        "picture: [1979]  a",
-                       "commands: albums tracks titles -"};
+                       "commands: albums tracks titles -",
+                       "wrap: yes"};
     QTest::newRow("a plain click keeps only the clicked album")
         << QStringList{"album 0", "album 1"}
         << QStringList{"albums: [1979] Alba, *[1983] Terra, [1990] Zeta",
@@ -213,7 +216,8 @@ void TestBrowsingSession::gestures_data()
                        "search tip:  Cerca tra i Testi dei Brani Selezionati "};
     QTest::newRow("a plain track click keeps one track; Ctrl adds")
         << QStringList{"album 0", "track 1", "track 0"}
-        << QStringList{"tracks: *01 - Uno  [1979], 02 - Due  [1979]", "pane: Uno testo|"};
+        << QStringList{"tracks: *01 - Uno  [1979], 02 - Due  [1979]", "pane: Uno testo|",
+                       "wrap: no"};
     QTest::newRow("Shift on an album checks and plays all its tracks")
         << QStringList{"album 0 shift"}
         << QStringList{"tracks: *01 - Uno  [1979], *02 - Due  [1979]",
