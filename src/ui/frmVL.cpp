@@ -1,6 +1,7 @@
 #include "frmVL.h"
 
 #include "CheckList.h"
+#include "ElidingLabel.h"
 #include "ImageControl.h"
 #include "TextPane.h"
 #include "browser/MainLayout.h"
@@ -365,7 +366,8 @@ void frmVL::setCaption(QLabel* label, const QString& caption)
 }
 
 // A caption gets the width it needs, but never runs under the control to its right: the
-// album counter stops before "Mostra:", the track counter before the About picture.
+// album counter stops before "Mostra:", the track counter before the About picture, and
+// both then lose the start of their captions rather than their figures.
 void frmVL::fitCaption(QLabel* label)
 {
     int width = label->sizeHint().width();

@@ -4,6 +4,7 @@
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
 #include "support/PictureFiles.h"
+#include "ui/ElidingLabel.h"
 #include "ui/ImageControl.h"
 #include "ui/TextPane.h"
 
@@ -143,6 +144,23 @@ private Q_SLOTS:
         w.setPaneMode(2);
         clickRowText(w.ui().lstJPEG, 0);
         QCOMPARE(w.window().session().mainView().pictureTitle, QString("[1983]  b"));
+    }
+
+    // At the smallest width the counters lose the start of their captions, not their figures.
+    void theCountersKeepTheirFigures()
+    {
+        Collection c;
+        c.album("[1979] Uno").text("01 - A.txt").track("01 - A.webm");
+        Window w(c);
+        w.window().resize(532, 326);
+        clickCheckBox(w.ui().lstAlbum, 0);
+        clickCheckBox(w.ui().lstBrani, 0);
+        for (const vastrel::ui::ElidingLabel* label : {w.ui().lblAlbum, w.ui().lblBrani}) {
+            const QString shown = label->shownText();
+            QVERIFY2(shown.size() < label->text().size() - 1, qPrintable(shown));
+            QVERIFY(label->text().endsWith(shown.mid(1)));
+            QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
+        }
     }
 
     // In half mode the lower half is hidden and left where it was.
