@@ -1,5 +1,6 @@
 #include "BrowsingSession.h"
 
+#include "EmptyAlbumList.h"
 #include "TrackPane.h"
 #include "catalogue/AlbumScan.h"
 #include "catalogue/Collation.h"
@@ -106,6 +107,9 @@ void BrowsingSession::Aggiorna()
         rows.append(ListRow::plain(name));
     m_albums.setRows(std::move(rows));
     m_view.selectAlbumsEnabled = m_albums.count() > 0;
+    m_view.albumsPlaceholder =
+        m_albums.count() > 0 ? QString()
+                             : EmptyAlbumList::placeholder(m_state.collectionRoot, m_showFilter);
 
     int newCurrent = -1;
     for (int i = 0; i < m_albums.count(); ++i) {

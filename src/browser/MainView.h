@@ -27,6 +27,8 @@ enum class SelectMode
 struct MainView
 {
     QString albumsCaption;
+    // What the album list says while it lists no album; empty while it lists some.
+    QString albumsPlaceholder;
     QString tracksCaption;
     QString paneHeading;
     QString picturesCaption;

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -32,6 +33,33 @@ void CheckList::initViewItemOption(QStyleOptionViewItem* option) const
     const bool dark = p.color(QPalette::Base).lightness() < p.color(QPalette::Text).lightness();
     if (dark && style()->name() == u"fusion")
         option->palette.setColor(QPalette::Window, p.color(QPalette::Text));
+}
+
+void CheckList::setPlaceholderText(const QString& text)
+{
+    if (text == m_placeholder)
+        return;
+    m_placeholder = text;
+    viewport()->update();
+}
+
+// The placeholder is drawn in the regular weight of the list's font, wrapped at the list's
+// width; a long path breaks anywhere.
+void CheckList::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (m_model->count() > 0 || m_placeholder.isEmpty())
+        return;
+    QPainter painter(viewport());
+    QFont regular = font();
+    regular.setBold(false);
+    painter.setFont(regular);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    constexpr int kMargin = 4;
+    painter.drawText(QRectF(viewport()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin)),
+                     m_placeholder, wrap);
 }
 
 void CheckList::mousePressEvent(QMouseEvent* event)

@@ -296,6 +296,7 @@ void frmVL::draw()
 {
     const browser::MainView& view = m_session.mainView();
     setCaption(ui.lblAlbum, view.albumsCaption);
+    ui.lstAlbum->setPlaceholderText(view.albumsPlaceholder);
     setCaption(ui.lblBrani, view.tracksCaption);
     setCaption(ui.lblRTF, view.paneHeading);
     setCaption(ui.lblJPEG, view.picturesCaption);

@@ -108,6 +108,8 @@ void TestBrowsingSession::perform(BrowsingSession& session, Collection& c, Recor
         c.file(gesture.section(u' ', 1));
     } else if (w[0] == "remove") {
         QVERIFY(QFile::remove(c.path(gesture.section(u' ', 1))));
+    } else if (w[0] == "root") {
+        session.state().collectionRoot = c.root() + w[1];
     } else if (w[0] == "refresh") {
         session.Aggiorna();
     } else if (w[0] == "picture") {
@@ -153,6 +155,10 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
                            v.titleSearchEnabled ? QStringLiteral("titles") : QStringLiteral("-"),
                            v.playEnabled ? QStringLiteral("play") : QStringLiteral("-")}
             .join(u' ');
+    if (key == "placeholder") // its second line: the folder searched
+        return v.albumsPlaceholder.isEmpty()
+                   ? "none"
+                   : v.albumsPlaceholder.section('\n', 1, 1).replace(c.root(), "<root>/");
     if (key == "wrap")
         return v.paneWraps ? QStringLiteral("yes") : QStringLiteral("no");
     if (key == "search tip")
@@ -250,7 +256,11 @@ void TestBrowsingSession::gestures_data()
                                    "Sera  [1983] >> [1979], Uno  [1979]"};
     QTest::newRow("refresh: marks and albums follow the folders by name")
         << QStringList{"album 1", "write [1980] Nuovo/Testi/a.txt", "refresh"}
-        << QStringList{"albums: [1979] Alba, [1980] Nuovo, *[1983] Terra, [1990] Zeta"};
+        << QStringList{"albums: [1979] Alba, [1980] Nuovo, *[1983] Terra, [1990] Zeta",
+                       "placeholder: none"};
+    QTest::newRow("an empty collection explains itself; the counts stay")
+        << QStringList{"root vuota/", "refresh"}
+        << QStringList{"albums: ", "placeholder: <root>/vuota/", "commands: - - - -"};
     QTest::newRow("show filter: only duplicates, then only originals")
         << QStringList{"album 0", "filter 0"}
         << QStringList{"albums: [1983] Terra", "tracks: ", "pane: Intro|"};
