@@ -1,5 +1,6 @@
 #include "BrowsingSession.h"
 
+#include "EmptyAlbumList.h"
 #include "TrackPane.h"
 #include "catalogue/AlbumScan.h"
 #include "catalogue/Collation.h"
@@ -170,6 +171,9 @@ void BrowsingSession::Aggiorna()
         rows.append(ListRow::plain(name));
     m_albums.setRows(std::move(rows));
     m_view.selectAlbumsEnabled = m_albums.count() > 0;
+    m_view.albumsPlaceholder =
+        m_albums.count() > 0 ? QString()
+                             : EmptyAlbumList::placeholder(m_state.collectionRoot, m_showFilter);
 
     int newCurrent = -1;
     for (int i = 0; i < m_albums.count(); ++i) {
@@ -343,6 +347,7 @@ void BrowsingSession::rebuildPane()
     else
         m_view.pane = m_checkedAlbums == 0 ? m_state.introNotes : m_state.albumNotes;
     ++m_view.paneRevision;
+    m_view.paneWraps = state != texts::TextPaneState::Texts;
     m_view.paneHeading = texts::TextPaneState::heading(state);
     m_view.textSearchTooltip = texts::TextPaneState::searchTooltip(state);
     m_view.playEnabled = pane.checked > 0;

@@ -27,6 +27,8 @@ enum class SelectMode
 struct MainView
 {
     QString albumsCaption;
+    // What the album list says while it lists no album; empty while it lists some.
+    QString albumsPlaceholder;
     QString tracksCaption;
     QString paneHeading;
     QString picturesCaption;
@@ -45,6 +47,9 @@ struct MainView
     // it brings the pane back to its start.
     QString pane;
     quint64 paneRevision = 0;
+    // Notes wrap at the pane's width; track texts keep their lines whole, so that a side
+    // block stays beside its text.
+    bool paneWraps = true;
 
     // The picture on show; a null picture is the empty picture. Its tooltip is the
     // picture's title, or empty for the empty picture.

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleOptionViewItem>
 
@@ -34,10 +35,41 @@ void CheckList::initViewItemOption(QStyleOptionViewItem* option) const
         option->palette.setColor(QPalette::Window, p.color(QPalette::Text));
 }
 
+void CheckList::setPlaceholderText(const QString& text)
+{
+    if (text == m_placeholder)
+        return;
+    m_placeholder = text;
+    viewport()->update();
+}
+
+// The placeholder is drawn in the regular weight of the list's font, wrapped at the list's
+// width; a long path breaks anywhere.
+void CheckList::paintEvent(QPaintEvent* event)
+{
+    QListView::paintEvent(event);
+    if (m_model->count() > 0 || m_placeholder.isEmpty())
+        return;
+    QPainter painter(viewport());
+    QFont regular = font();
+    regular.setBold(false);
+    painter.setFont(regular);
+    painter.setPen(palette().color(QPalette::PlaceholderText));
+    QTextOption wrap;
+    wrap.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    constexpr int kMargin = 4;
+    painter.drawText(QRectF(viewport()->rect().adjusted(kMargin, kMargin, -kMargin, -kMargin)),
+                     m_placeholder, wrap);
+}
+
 void CheckList::mousePressEvent(QMouseEvent* event)
 {
     Q_EMIT mouseDown(event->button(), platform::modifiersOf(event->modifiers()));
+    const QModelIndex current = currentIndex();
+    const bool onCurrent = current.isValid() && indexAt(event->position().toPoint()) == current;
     QListView::mousePressEvent(event);
+    if (onCurrent && event->button() == Qt::LeftButton)
+        Q_EMIT currentRowPressed();
 }
 
 void CheckList::keyPressEvent(QKeyEvent* event)

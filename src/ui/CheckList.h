@@ -19,6 +19,8 @@ public:
     CheckList(catalogue::CheckListModel* model, QWidget* parent);
 
     catalogue::CheckListModel* rows() const { return m_model; }
+    // The text the list shows while it has no rows; it is no row.
+    void setPlaceholderText(const QString& text);
 
 Q_SIGNALS:
     void mouseDown(Qt::MouseButton button, vastrel::platform::Modifiers mask);
@@ -27,6 +29,8 @@ Q_SIGNALS:
     void keyPress(int character);
     void focusIn();
     void focusOut();
+    // A left press on the row that was current already, which changes no current row.
+    void currentRowPressed();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,9 +38,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void initViewItemOption(QStyleOptionViewItem* option) const override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     catalogue::CheckListModel* m_model;
+    QString m_placeholder;
 };
 
 } // namespace vastrel::ui

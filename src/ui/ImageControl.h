@@ -7,7 +7,8 @@
 namespace vastrel::ui {
 
 // A picture of a window that reacts to the mouse: the size-switch images, the About
-// picture, the picture box. It can stretch its picture to its size.
+// picture, the picture box. It can stretch its picture to its size. A click is a press and
+// a release on the same picture; the release that ends a double click is no click.
 class ImageControl : public QLabel
 {
     Q_OBJECT
@@ -24,6 +25,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
 };
 
 } // namespace vastrel::ui

@@ -1,6 +1,7 @@
 #include "MainControls.h"
 
 #include "CheckList.h"
+#include "ElidingLabel.h"
 #include "ImageControl.h"
 #include "TextPane.h"
 #include "platform/Fonts.h"
@@ -103,10 +104,11 @@ void MainControls::createLists(QWidget* window, catalogue::CheckListModel& album
     txtBrani->setPaneFont(platform::Fonts::fixedPitch(9));
 }
 
-QLabel* MainControls::label(QWidget* window, const char* name, const QString& caption,
-                            QWidget* buddy)
+template <typename Label>
+Label* MainControls::label(QWidget* window, const char* name, const QString& caption,
+                           QWidget* buddy)
 {
-    auto* l = new QLabel(caption, window);
+    auto* l = new Label(caption, window);
     l->setObjectName(QString::fromLatin1(name));
     l->setBuddy(buddy);
     return l;
@@ -138,14 +140,14 @@ void MainControls::createLabelsAndImages(QWidget* window)
     lblJPEG = label(window, "lblJPEG", QString(), lstJPEG);
     imgCopertina = image(window, "imgCopertina", QString(), QString(), Qt::ArrowCursor);
     imgCopertina->setScaledContents(true);
-    lblBrani = label(window, "lblBrani", QString(), lstBrani);
-    lblAlbum = label(window, "lblAlbum", QString(), lstAlbum);
+    lblBrani = label<ElidingLabel>(window, "lblBrani", QString(), lstBrani);
+    lblAlbum = label<ElidingLabel>(window, "lblAlbum", QString(), lstAlbum);
 }
 
 void MainControls::placeFixed()
 {
     const int labelHeight = lblMostra->sizeHint().height();
-    for (QLabel* l : {lblMostra, lblAlbum, lblBrani, lblRTF, lblJPEG})
+    for (QLabel* l : std::initializer_list<QLabel*>{lblMostra, lblAlbum, lblBrani, lblRTF, lblJPEG})
         l->resize(l->width(), labelHeight);
     lblMostra->resize(lblMostra->sizeHint().width(), labelHeight);
     lblMostra->move(lblMostra->x(), 21 - labelHeight);

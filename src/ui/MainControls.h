@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ElidingLabel.h"
+
 #include <QIcon>
 #include <QPixmap>
 
@@ -53,13 +55,15 @@ public:
     QIcon imgNoSel;
     QLabel* lblJPEG = nullptr;
     ImageControl* imgCopertina = nullptr;
-    QLabel* lblBrani = nullptr;
-    QLabel* lblAlbum = nullptr;
+    // The counters keep their figures when they are too narrow for their captions.
+    ElidingLabel* lblBrani = nullptr;
+    ElidingLabel* lblAlbum = nullptr;
 
 private:
     QPushButton* button(QWidget* window, const char* name, const QString& tip,
                         const QString& picture, QSize size, bool enabled);
-    QLabel* label(QWidget* window, const char* name, const QString& caption, QWidget* buddy);
+    template <typename Label = QLabel>
+    Label* label(QWidget* window, const char* name, const QString& caption, QWidget* buddy);
     ImageControl* image(QWidget* window, const char* name, const QString& tip,
                         const QString& picture, Qt::CursorShape cursor);
     void createLists(QWidget* window, catalogue::CheckListModel& albums,

@@ -43,10 +43,11 @@ PlainTextView::PlainTextView(QWidget* parent) : QAbstractScrollArea(parent)
     applyFont();
 }
 
-void PlainTextView::setText(const QString& text)
+void PlainTextView::setText(const QString& text, bool wrap)
 {
     const QString old = m_lines.text();
-    m_lines.setText(text);
+    m_wrap = wrap;
+    m_lines.setText(text, wrapColumns());
     const bool hadSelection = m_anchor != m_caret;
     m_anchor = m_caret = 0;
     m_goalColumn = -1;
@@ -368,12 +369,23 @@ void PlainTextView::scrollContentsBy(int, int)
     viewport()->update();
 }
 
-// Vertical scrolling counts lines, horizontal scrolling pixels.
+int PlainTextView::wrapColumns() const
+{
+    return m_wrap ? m_geometry.columnsFitting() : 0;
+}
+
+// Vertical scrolling counts lines, horizontal scrolling pixels. Wrapped lines follow the
+// viewport's width, and the text that was at the top stays there.
 void PlainTextView::updateScrollBars()
 {
     m_geometry.setViewport(viewport()->size());
-    const int page = m_geometry.fullLines();
     QScrollBar* vertical = verticalScrollBar();
+    const int columns = wrapColumns();
+    const bool rewrap = columns != m_lines.wrapColumns();
+    const int top = m_lines.lineStart(std::clamp(vertical->value(), 0, m_lines.lineCount() - 1));
+    if (rewrap)
+        m_lines.setWrapColumns(columns);
+    const int page = m_geometry.fullLines();
     vertical->setRange(0, std::max(0, m_lines.lineCount() - page));
     vertical->setPageStep(page);
     vertical->setSingleStep(1);
@@ -382,6 +394,8 @@ void PlainTextView::updateScrollBars()
     horizontal->setRange(0, std::max(0, m_geometry.contentWidth(m_lines.widestColumns()) - width));
     horizontal->setPageStep(width);
     horizontal->setSingleStep(std::max(1, int(2 * m_geometry.charWidth())));
+    if (rewrap)
+        vertical->setValue(m_lines.lineOf(top));
     syncGeometry();
 }
 

@@ -14,7 +14,8 @@ namespace vastrel::ui {
 // keyboard and the mouse move. It keeps the text as given and an index of its line starts,
 // and paints only what the viewport shows, so that showing a text costs one scan of it
 // however long it is. Positions count the characters of text(), one per "\n", as
-// QString::indexOf does; tabs show up to the next multiple of 8 columns; lines never wrap.
+// QString::indexOf does; tabs show up to the next multiple of 8 columns. Lines wrap at word
+// boundaries at the viewport's width when the text is set to wrap, and never otherwise.
 class PlainTextView : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -24,7 +25,7 @@ class PlainTextView : public QAbstractScrollArea
 public:
     explicit PlainTextView(QWidget* parent = nullptr);
 
-    void setText(const QString& text);
+    void setText(const QString& text, bool wrap = false);
     const QString& text() const { return m_lines.text(); }
     bool isReadOnly() const { return true; }
 
@@ -73,6 +74,7 @@ private:
     void autoScroll();
     void applyFont();
     void updateScrollBars();
+    int wrapColumns() const;
     void syncGeometry();
     void restartBlinking();
     void updateCaret();
@@ -83,6 +85,7 @@ private:
     int m_anchor = 0;
     int m_caret = 0;
     int m_goalColumn = -1;
+    bool m_wrap = false;
     bool m_caretShown = false;
     bool m_dragging = false;
     QPoint m_dragPoint;

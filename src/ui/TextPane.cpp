@@ -124,7 +124,7 @@ void TextPane::setPaneFont(const QFont& font)
     m_rich->setFont(font);
 }
 
-void TextPane::setContent(const QString& pane)
+void TextPane::setContent(const QString& pane, bool wrap)
 {
     if (texts::RtfReader::isRtf(pane)) {
         QTextDocument* document = m_rich->document();
@@ -142,7 +142,7 @@ void TextPane::setContent(const QString& pane)
         const QSignalBlocker quiet(m_rich);
         m_rich->clear();
     }
-    m_plain->setText(withViewLineBreaks(pane));
+    m_plain->setText(withViewLineBreaks(pane), wrap);
     m_stack->setCurrentWidget(m_plain);
     setFocusProxy(m_plain);
 }

@@ -21,7 +21,8 @@ class TextPane : public QWidget
 public:
     explicit TextPane(QWidget* parent);
 
-    void setContent(const QString& pane);
+    // Plain text wraps at the pane's width when asked; an RTF document always does.
+    void setContent(const QString& pane, bool wrap = false);
     QString plainText() const;
     bool isRich() const;
     int selectionStart() const;

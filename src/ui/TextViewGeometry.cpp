@@ -33,6 +33,11 @@ int TextViewGeometry::contentWidth(int columns) const
     return int(std::ceil(2 * kMargin + columns * m_charWidth)) + 1;
 }
 
+int TextViewGeometry::columnsFitting() const
+{
+    return std::max(1, int((m_viewport.width() - 2 * kMargin - 1) / m_charWidth));
+}
+
 double TextViewGeometry::x(int column) const
 {
     return kMargin + column * m_charWidth - m_xOffset;

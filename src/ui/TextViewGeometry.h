@@ -29,6 +29,8 @@ public:
     int fullLines() const;
     // The content's width in pixels for a widest line of the given columns, caret included.
     int contentWidth(int columns) const;
+    // The most columns whose content width fits the viewport (at least 1).
+    int columnsFitting() const;
 
     // Viewport coordinates of a column's left edge and of a line's top.
     double x(int column) const;

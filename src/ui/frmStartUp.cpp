@@ -68,23 +68,29 @@ void frmStartUp::Form_Load()
             QRegion(210, 210, 60, 60, QRegion::Ellipse));
     update();
     // Failures leave the design-time picture and the notes as they are.
-    loadCollectionPicture();
-    m_main.setEmptyPicture(m_picture);
+    const QPixmap whole = loadCollectionPicture();
+    m_main.setEmptyPicture(whole.isNull() ? m_picture : whole);
     readIntroduction();
 }
 
 // The collection picture: first .jpg of [Varie], else .gif, else .bmp. The main window is
-// named after it even when it cannot be decoded.
-void frmStartUp::loadCollectionPicture()
+// named after it even when it cannot be decoded. The disc shows its top-left corner at its
+// own scale; the whole picture is returned for the picture box, which stretches it.
+QPixmap frmStartUp::loadCollectionPicture()
 {
     const std::optional<QString> path = browser::VarieFolder::picturePath(m_state.collectionRoot);
     if (!path)
-        return;
-    const QImage picture = media::PictureLoader::loadCorner(*path, QSize(kSide, kSide));
-    if (!picture.isNull())
-        m_picture = QPixmap::fromImage(picture);
+        return {};
+    const QImage corner = media::PictureLoader::loadCorner(*path, QSize(kSide, kSide));
     const QString name = path->mid(path->lastIndexOf(u'/') + 1);
     m_main.setWindowTitle(name.chopped(4) + QStringLiteral(": ") + m_main.windowTitle());
+    if (corner.isNull())
+        return {};
+    m_picture = QPixmap::fromImage(corner);
+    // A corner narrower and lower than the disc is the whole picture already.
+    if (corner.width() < kSide && corner.height() < kSide)
+        return m_picture;
+    return QPixmap::fromImage(media::PictureLoader::load(*path));
 }
 
 void frmStartUp::readIntroduction()

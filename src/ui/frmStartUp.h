@@ -45,7 +45,7 @@ protected:
 
 private:
     void Form_Load();
-    void loadCollectionPicture();
+    QPixmap loadCollectionPicture();
     void readIntroduction();
     void restartTimer();
     void tmrOK_Timer();

@@ -1,6 +1,7 @@
 #include "frmVL.h"
 
 #include "CheckList.h"
+#include "ElidingLabel.h"
 #include "ImageControl.h"
 #include "TextPane.h"
 #include "browser/MainLayout.h"
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <cmath>
 
 namespace vastrel::ui {
@@ -123,8 +125,11 @@ void frmVL::connectLists()
         if (character == kBackspace)
             m_session.invert(List::Tracks);
     });
+    // A click shows the picture of its row, also of the row that is current already: pane
+    // mode 1 may have left that picture unloaded.
     connect(ui.lstJPEG->selectionModel(), &QItemSelectionModel::currentChanged, this,
             &frmVL::lstJPEG_Click);
+    connect(ui.lstJPEG, &CheckList::currentRowPressed, this, &frmVL::lstJPEG_Click);
     connect(ui.lstJPEG, &CheckList::keyDown, this, [this](int key, platform::Modifiers) {
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
             lstJPEG_Click();
@@ -167,6 +172,12 @@ void frmVL::connectTextPane()
 
 bool frmVL::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit &&
+        m_sessionEndAsked) {
+        const QScopedValueRollback ending(m_sessionEnding, true);
+        close();
+        return false;
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
         if (keyPreview(watched, event))
             return true;
@@ -182,14 +193,16 @@ bool frmVL::eventFilter(QObject* watched, QEvent* event)
 }
 
 // The window's default button: Enter on a button presses that button, elsewhere it plays
-// (the text pane and the picture list withdraw the default while they have the focus).
+// (the text pane and the picture list withdraw the default while they have the focus). The
+// order switch is a check box drawn as a button: Enter plays there too.
 void frmVL::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) {
         QWidget::keyPressEvent(event);
         return;
     }
-    if (auto* focused = qobject_cast<QPushButton*>(focusWidget())) {
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (focused && !focused->isCheckable()) {
         if (focused->isEnabled())
             focused->click();
     } else if (ui.cmdSuona->isDefault() && ui.cmdSuona->isEnabled()) {
@@ -311,6 +324,7 @@ void frmVL::draw()
 {
     const browser::MainView& view = m_session.mainView();
     setCaption(ui.lblAlbum, view.albumsCaption);
+    ui.lstAlbum->setPlaceholderText(view.albumsPlaceholder);
     setCaption(ui.lblBrani, view.tracksCaption);
     setCaption(ui.lblRTF, view.paneHeading);
     setCaption(ui.lblJPEG, view.picturesCaption);
@@ -352,7 +366,7 @@ void frmVL::drawPane()
     if (view.paneRevision == m_paneRevision)
         return;
     m_paneRevision = view.paneRevision;
-    ui.txtBrani->setContent(view.pane);
+    ui.txtBrani->setContent(view.pane, view.paneWraps);
     m_textLength = int(ui.txtBrani->plainText().size());
     refreshTextCommands();
 }
@@ -381,7 +395,8 @@ void frmVL::setCaption(QLabel* label, const QString& caption)
 }
 
 // A caption gets the width it needs, but never runs under the control to its right: the
-// album counter stops before "Mostra:", the track counter before the About picture.
+// album counter stops before "Mostra:", the track counter before the About picture, and
+// both then lose the start of their captions rather than their figures.
 void frmVL::fitCaption(QLabel* label)
 {
     int width = label->sizeHint().width();
@@ -406,7 +421,7 @@ void frmVL::Form_Activate()
 
 void frmVL::sessionEnding()
 {
-    m_sessionEnding = true;
+    m_sessionEndAsked = true;
 }
 
 void frmVL::closeEvent(QCloseEvent* event)

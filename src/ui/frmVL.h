@@ -40,7 +40,9 @@ public:
 
     void Aggiorna();
     void Form_Activate();
-    // The desktop session is ending: the next close asks nothing and cleans nothing.
+    // The desktop asks to end the session. When it then terminates the program, the window
+    // closes without the question and without the clean-up; a logout the user cancels leaves
+    // every other close as it was.
     void sessionEnding();
 
     // What the command line sets, each through the control it belongs to, so that the
@@ -107,6 +109,8 @@ private:
     MainControls ui;
     // Over the text pane while a long gesture reads the disk.
     QProgressBar* m_progress = nullptr;
+    bool m_sessionEndAsked = false;
+    // Set only while the window closes for the end of the session.
     bool m_sessionEnding = false;
     frmInfo* m_about = nullptr;
     // The outer geometry asked for, kept until the window system has framed the window

@@ -133,6 +133,8 @@ void TestBrowsingSession::perform(BrowsingSession& session, Collection& c, Recor
         c.file(gesture.section(u' ', 1));
     } else if (w[0] == "remove") {
         QVERIFY(QFile::remove(c.path(gesture.section(u' ', 1))));
+    } else if (w[0] == "root") {
+        session.state().collectionRoot = c.root() + w[1];
     } else if (w[0] == "refresh") {
         session.Aggiorna();
     } else if (w[0] == "picture") {
@@ -181,6 +183,12 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
                            v.titleSearchEnabled ? QStringLiteral("titles") : QStringLiteral("-"),
                            v.playEnabled ? QStringLiteral("play") : QStringLiteral("-")}
             .join(u' ');
+    if (key == "placeholder") // its second line: the folder searched
+        return v.albumsPlaceholder.isEmpty()
+                   ? "none"
+                   : v.albumsPlaceholder.section('\n', 1, 1).replace(c.root(), "<root>/");
+    if (key == "wrap")
+        return v.paneWraps ? QStringLiteral("yes") : QStringLiteral("no");
     if (key == "search tip")
         return v.textSearchTooltip;
     if (key == "picture")
@@ -222,7 +230,8 @@ void TestBrowsingSession::gestures_data()
                        "[0:00:00] / No&te degli Album Selezionati: / &Immagine N.1 (su 2)",
                        "pictures: [1979]  a, [1979]  b @0",
                        "picture: [1979]  a",
-                       "commands: albums tracks titles -"};
+                       "commands: albums tracks titles -",
+                       "wrap: yes"};
     QTest::newRow("a plain click keeps only the clicked album")
         << QStringList{"album 0", "album 1"}
         << QStringList{"albums: [1979] Alba, *[1983] Terra, [1990] Zeta",
@@ -243,7 +252,8 @@ void TestBrowsingSession::gestures_data()
                        "search tip:  Cerca tra i Testi dei Brani Selezionati "};
     QTest::newRow("a plain track click keeps one track; Ctrl adds")
         << QStringList{"album 0", "track 1", "track 0"}
-        << QStringList{"tracks: *01 - Uno  [1979], 02 - Due  [1979]", "pane: Uno testo|"};
+        << QStringList{"tracks: *01 - Uno  [1979], 02 - Due  [1979]", "pane: Uno testo|",
+                       "wrap: no"};
     QTest::newRow("Shift on an album checks and plays all its tracks")
         << QStringList{"album 0 shift"}
         << QStringList{"tracks: *01 - Uno  [1979], *02 - Due  [1979]",
@@ -276,7 +286,11 @@ void TestBrowsingSession::gestures_data()
                                    "Sera  [1983] >> [1979], Uno  [1979]"};
     QTest::newRow("refresh: marks and albums follow the folders by name")
         << QStringList{"album 1", "write [1980] Nuovo/Testi/a.txt", "refresh"}
-        << QStringList{"albums: [1979] Alba, [1980] Nuovo, *[1983] Terra, [1990] Zeta"};
+        << QStringList{"albums: [1979] Alba, [1980] Nuovo, *[1983] Terra, [1990] Zeta",
+                       "placeholder: none"};
+    QTest::newRow("an empty collection explains itself; the counts stay")
+        << QStringList{"root vuota/", "refresh"}
+        << QStringList{"albums: ", "placeholder: <root>/vuota/", "commands: - - - -"};
     QTest::newRow("show filter: only duplicates, then only originals")
         << QStringList{"album 0", "filter 0"}
         << QStringList{"albums: [1983] Terra", "tracks: ", "pane: Intro|"};

@@ -1,4 +1,5 @@
 #include "platform/TextDecoder.h"
+#include "texts/TextLines.h"
 #include "texts/TextSplit.h"
 #include "texts/TwoColumns.h"
 
@@ -112,6 +113,41 @@ private Q_SLOTS:
         const TextSplit::Parts parts = TextSplit::split(TextDecoder::decode(content.toLatin1()));
         QCOMPARE(parts.text, text);
         QCOMPARE(parts.side, side);
+    }
+
+    // Notes wrap at word boundaries; the blank at a break stands for the line break.
+    void wrap_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<QString>("lines"); // joined with "|"
+        QTest::addColumn<int>("widest");
+        QTest::newRow("at the last blank that fits")
+            << "alba sul porto, alba leggera" << 14 << "alba sul|porto, alba|leggera" << 11;
+        QTest::newRow("a blank where the line is full")
+            << "alba sul porto" << 8 << "alba sul|porto" << 8;
+        QTest::newRow("a longer word keeps its own line")
+            << "a supercalifragilistico b" << 6 << "a|supercalifragilistico|b" << 21;
+        QTest::newRow("a blank at the end makes no empty line")
+            << "supercali " << 4 << "supercali " << 10;
+        QTest::newRow("a tab takes its columns") << "\tuno due" << 10 << "\tuno|due" << 11;
+        QTest::newRow("line breaks stay") << "uno due\ntre" << 3 << "uno|due|tre" << 3;
+    }
+
+    void wrap()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, columns);
+        QFETCH(QString, lines);
+        QFETCH(int, widest);
+        vastrel::texts::TextLines t;
+        t.setText(text, 3);
+        t.setWrapColumns(columns);
+        QStringList shown;
+        for (int i = 0; i < t.lineCount(); ++i)
+            shown.append(t.line(i).toString());
+        QCOMPARE(shown.join('|'), lines);
+        QCOMPARE(t.widestColumns(), widest);
     }
 };
 

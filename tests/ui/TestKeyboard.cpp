@@ -34,6 +34,8 @@ std::pair<Qt::Key, Qt::KeyboardModifiers> parseKey(const QString& text)
                                    : Qt::AltModifier;
     if (key == "Escape")
         return {Qt::Key_Escape, modifiers};
+    if (key == "Return")
+        return {Qt::Key_Return, modifiers};
     if (key.startsWith('F') && key.size() > 1)
         return {Qt::Key(Qt::Key_F1 + key.mid(1).toInt() - 1), modifiers};
     return {Qt::Key(Qt::Key_A + (key[0].unicode() - 'A')), modifiers};
@@ -89,6 +91,11 @@ struct Window : MainWindowFixture
     void type(const QString& keys)
     {
         for (const QString& k : keys.split(' ')) {
+            // "@name" gives the focus to the control of that name.
+            if (k.startsWith('@')) {
+                window().findChild<QWidget*>(k.mid(1))->setFocus();
+                continue;
+            }
             const auto [key, modifiers] = parseKey(k);
             closeAboutWhenShown();
             QWidget* target = QApplication::focusWidget();
@@ -163,6 +170,7 @@ private Q_SLOTS:
         row("Ctrl+F4", {});
         row("Alt+Shift+F4", {});
         row("F5", {"order"});
+        row("@chkOrdinaAZ Return", {"played"});
         row("Ctrl+F5", {});
         row("F6", {"selection"});
         row("F6 F7", {"selection", "clipboard"});

@@ -8,6 +8,7 @@
 #include "support/PictureFiles.h"
 #include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
+#include "ui/ImageControl.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
 
@@ -180,7 +181,7 @@ private Q_SLOTS:
     {
         Collection c;
         c.album("[1979] Uno").text("01 - A.txt");
-        c.file("[Varie]/Vastrel.jpg", PictureFiles::solid(QSize(480, 480), kBlue));
+        c.file("[Varie]/Vastrel.jpg", PictureFiles::solid(QSize(960, 480), kBlue));
         c.file("[Varie]/Note.txt", "Benvenuti.\r\n");
         QTemporaryDir temp;
         qputenv("TMPDIR", QFile::encodeName(temp.path()));
@@ -217,6 +218,8 @@ private Q_SLOTS:
         QCOMPARE(modVL.state().introNotes, QString("Benvenuti.\r\n"));
         QVERIFY(
             near(modVL.mainWindow()->controls().imgVuoto.toImage().pixelColor(240, 240), kBlue));
+        // The empty picture is the whole collection picture, not the corner the disc shows.
+        QCOMPARE(modVL.mainWindow()->controls().imgCopertina->pixmap().size(), QSize(960, 480));
     }
 
 private:

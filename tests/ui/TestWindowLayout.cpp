@@ -3,6 +3,8 @@
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "support/PictureFiles.h"
+#include "ui/ElidingLabel.h"
 #include "ui/ImageControl.h"
 #include "ui/TextPane.h"
 
@@ -109,6 +111,56 @@ private Q_SLOTS:
         QCOMPARE(w.listHeight(), H);
         QCOMPARE(w.ui().imgEC[0]->pos(), QPoint(629, H + 24));
         QCOMPARE(w.window().session().pointer(), vastrel::browser::Pointer::Default);
+    }
+
+    // A double click is two switches, the click and the double click on the element that the
+    // first switch brought up; the last release switches nothing, wherever it lands.
+    void aDoubleClickSwitchesTwice()
+    {
+        for (int lastRelease : {0, 1}) {
+            Collection c;
+            someAlbums(c);
+            Window w(c);
+            w.window().resize(640, 420);
+            QTest::mouseClick(w.ui().imgEC[0], Qt::LeftButton);
+            QTest::mouseDClick(w.ui().imgEC[1], Qt::LeftButton);
+            QTest::mouseRelease(w.ui().imgEC[lastRelease], Qt::LeftButton);
+            QVERIFY(!w.half());
+            QCOMPARE(w.client(), QSize(640, 420));
+        }
+    }
+
+    // A click on the current picture row shows the picture that pane mode 1 left unloaded.
+    void clickingTheCurrentPictureRowShowsIt()
+    {
+        const QByteArray jpeg = PictureFiles::solid({8, 8}, PictureFiles::kRed);
+        Collection c;
+        c.album("[1979] Uno").text("01 - A.txt").picture("a.jpg", jpeg);
+        c.album("[1983] Due").text("01 - B.txt").picture("b.jpg", jpeg);
+        Window w(c);
+        clickCheckBox(w.ui().lstAlbum, 0);
+        w.setPaneMode(1);
+        clickCheckBox(w.ui().lstAlbum, 1);
+        w.setPaneMode(2);
+        clickRowText(w.ui().lstJPEG, 0);
+        QCOMPARE(w.window().session().mainView().pictureTitle, QString("[1983]  b"));
+    }
+
+    // At the smallest width the counters lose the start of their captions, not their figures.
+    void theCountersKeepTheirFigures()
+    {
+        Collection c;
+        c.album("[1979] Uno").text("01 - A.txt").track("01 - A.webm");
+        Window w(c);
+        w.window().resize(532, 326);
+        clickCheckBox(w.ui().lstAlbum, 0);
+        clickCheckBox(w.ui().lstBrani, 0);
+        for (const vastrel::ui::ElidingLabel* label : {w.ui().lblAlbum, w.ui().lblBrani}) {
+            const QString shown = label->shownText();
+            QVERIFY2(shown.size() < label->text().size() - 1, qPrintable(shown));
+            QVERIFY(label->text().endsWith(shown.mid(1)));
+            QVERIFY(label->fontMetrics().horizontalAdvance(shown) <= label->width());
+        }
     }
 
     // In half mode the lower half is hidden and left where it was.
