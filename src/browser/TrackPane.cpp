@@ -15,26 +15,29 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr qint64 kMaxTextBytes = 64 * 1024 * 1024;
 
-struct TrackText
+// A track's text with its side block beside it; a text made only of blanks is the track's
+// title and "Nessun Testo Disponibile.".
+QString LeggiTesto(const QString& path, const catalogue::ListRow& row,
+                   platform::DirectoryCache& cache, bool narrowScreen)
 {
-    QString text;
-    QString side;
-    QString trackPath;
-    int length = 0;
-};
-
-// A track's text split from its side block, and the track file it belongs to.
-TrackText LeggiTesto(const QString& root, const QString& rowPath, platform::DirectoryCache& cache)
-{
-    const QString path = root + rowPath;
     const platform::ReadResult read = cache.readFile(path, kMaxTextBytes);
-    const QString text = read.ok() ? platform::TextDecoder::decode(read.data) : QString();
-    const catalogue::TrackFile track = catalogue::TrackResolver::TrovaBrano(path, root, cache);
-    const texts::TextSplit::Parts parts = texts::TextSplit::split(text);
-    return {parts.text, parts.side, track.path, track.length};
+    const QString content = read.ok() ? platform::TextDecoder::decode(read.data) : QString();
+    texts::TextSplit::Parts parts = texts::TextSplit::split(content);
+    if (!parts.side.isEmpty())
+        parts.text = texts::TwoColumns::Affianca(parts.text, parts.side, narrowScreen);
+    // Only blanks make a text empty: empty lines and tabs are shown as they are.
+    if (platform::Blanks::trim(parts.text).isEmpty())
+        return row.title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
+    return parts.text;
 }
 
 } // namespace
+
+QString TrackPane::trackText(const QString& root, const catalogue::ListRow& row,
+                             platform::DirectoryCache& cache, bool narrowScreen)
+{
+    return LeggiTesto(root + row.path(), row, cache, narrowScreen);
+}
 
 TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel& tracks,
                            bool narrowScreen)
@@ -47,21 +50,16 @@ TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel&
         ++pane.checked;
         if (!pane.text.isEmpty())
             pane.text += kCrLf + kCrLf + kCrLf + kCrLf;
-        TrackText t = LeggiTesto(root, tracks.row(i).path(), cache);
-        if (!t.trackPath.isEmpty())
-            pane.playlist += t.trackPath + kCrLf;
-        if (!t.side.isEmpty())
-            t.text = texts::TwoColumns::Affianca(t.text, t.side, narrowScreen);
-        // Only blanks make a text empty: empty lines and tabs are shown as they are.
-        if (!platform::Blanks::trim(t.text).isEmpty())
-            pane.text += t.text;
-        else
-            pane.text +=
-                tracks.row(i).title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
-        if (t.length == -1)
+        const QString path = root + tracks.row(i).path();
+        pane.text += LeggiTesto(path, tracks.row(i), cache, narrowScreen);
+        const catalogue::TrackFile track = catalogue::TrackResolver::TrovaBrano(path, root, cache);
+        if (!track.path.isEmpty())
+            pane.playlist += track.path + kCrLf;
+        pane.lengths.append(track.length);
+        if (track.length == -1)
             ++pane.unknown;
         else
-            pane.seconds += t.length;
+            pane.seconds += track.length;
     }
     return pane;
 }

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 namespace vastrel::catalogue {
 class CheckListModel;
+class ListRow;
+} // namespace vastrel::catalogue
+
+namespace vastrel::platform {
+class DirectoryCache;
 }
 
 namespace vastrel::browser {
@@ -21,10 +27,14 @@ struct TrackPane
     QString playlist; // one real path and CR LF per track file found
     int checked = 0;
     qint64 seconds = 0;
-    int unknown = 0; // tracks whose length is not known
+    int unknown = 0;    // tracks whose length is not known
+    QList<int> lengths; // each checked track's, as TrackFile::length has it
 
     static TrackPane build(const QString& root, const catalogue::CheckListModel& tracks,
                            bool narrowScreen);
+    // A track's text as the pane shows it, without looking for its track file.
+    static QString trackText(const QString& root, const catalogue::ListRow& row,
+                             platform::DirectoryCache& cache, bool narrowScreen);
 };
 
 } // namespace vastrel::browser
