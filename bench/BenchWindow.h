@@ -36,6 +36,10 @@ private:
         {
             return QStringLiteral("nessun titolo ha questo");
         }
+        bool print(QWidget*, QPrinter& printer) override;
+        void preview(QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) override {}
+
+        QString pdf;
     };
     class Opener : public vastrel::platform::Opener
     {
