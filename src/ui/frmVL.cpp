@@ -2,6 +2,7 @@
 
 #include "CheckList.h"
 #include "ImageControl.h"
+#include "SongbookPrint.h"
 #include "TextPane.h"
 #include "browser/MainLayout.h"
 #include "browser/TextCommands.h"
@@ -709,6 +710,12 @@ void frmVL::Form_KeyDown(KeyMap::Action action)
         break;
     case Action::Close:
         close();
+        break;
+    case Action::Print:
+        SongbookPrint(m_dialogs, this).print(m_session.songbook());
+        break;
+    case Action::PrintPreview:
+        SongbookPrint(m_dialogs, this).preview(m_session.songbook());
         break;
     }
 }
