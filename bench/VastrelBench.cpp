@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -145,6 +146,24 @@ Workload paneWorkload(BenchWindow& w)
             }};
 }
 
+// 200 checked tracks of 17 albums printed into a PDF file: from the key to the file written.
+Workload songbookWorkload(BenchWindow& w, const QString& pdf)
+{
+    return {QStringLiteral("songbook of 200 tracks to PDF"),
+            {},
+            [&w, pdf] {
+                w.window().Form_KeyDown(vastrel::browser::KeyMap::Action::Print);
+                if (!QFile::exists(pdf))
+                    qFatal("no songbook was printed");
+            },
+            [&w, pdf] {
+                QFile::remove(pdf);
+                w.listAlbums(17);
+                w.checkTracks(200);
+            },
+            3};
+}
+
 Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
 {
     return {QStringLiteral("start-up to the main window shown") + size,
@@ -180,8 +199,11 @@ int main(int argc, char* argv[])
         QList<Workload> workloads;
         {
             BenchWindow w(collection.root());
+            const QTemporaryDir printed;
+            w.printTo(printed.filePath(QStringLiteral("songbook.pdf")));
             workloads = albumWorkloads(w, root, size);
             workloads += trackWorkloads(w, root, size, albums);
+            workloads.append(songbookWorkload(w, printed.filePath(QStringLiteral("songbook.pdf"))));
             // Last on this window: it leaves the window at its smallest size.
             workloads.append(paneWorkload(w));
             workloads.append(startUpWorkload(collection.root(), root, size));
