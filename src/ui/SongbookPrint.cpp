@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "platform/PaperSize.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -69,8 +70,10 @@ void SongbookPrint::setUp(QPrinter& printer) const
 // nothing under the chosen name.
 void SongbookPrint::paint(const Songbook& book, QPrinter& printer)
 {
+    // Over the preview when the preview asks for the pages.
+    QWidget* owner = QApplication::activeModalWidget();
     QProgressDialog dialog(QStringLiteral("Stampa in corso..."), QStringLiteral("Annulla"), 0, 1,
-                           m_window);
+                           owner ? owner : m_window);
     dialog.setWindowTitle(kTitle);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(kProgressAfterMs);
