@@ -18,6 +18,8 @@ namespace {
 
 const QString kTitle = QStringLiteral("Vastrel - Stampa");
 constexpr int kProgressAfterMs = 500;
+// Wide enough for the title in the window's frame.
+constexpr int kProgressWidth = 360;
 constexpr double kMarginMm = 15;
 
 SongbookPainter::Range rangeOf(const QPrinter& printer)
@@ -75,6 +77,7 @@ void SongbookPrint::paint(const Songbook& book, QPrinter& printer)
     QProgressDialog dialog(QStringLiteral("Stampa in corso..."), QStringLiteral("Annulla"), 0, 1,
                            owner ? owner : m_window);
     dialog.setWindowTitle(kTitle);
+    dialog.setMinimumWidth(kProgressWidth);
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(kProgressAfterMs);
     const bool pdf = toPdfFile(printer);
