@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QPrinter>
 
 using vastrel::browser::Pointer;
 using vastrel::ui::frmVL;
@@ -47,4 +48,22 @@ void BenchWindow::listAlbums(int count)
     setAlbumsQuietly(count, true);
     m_state.modifierState = vastrel::platform::Modifier::Ctrl;
     session().lstAlbum_ItemCheck(-1);
+}
+
+void BenchWindow::checkTracks(int count)
+{
+    session().setPointer(Pointer::Busy);
+    auto* tracks = &session().tracks();
+    for (int i = 0; i < tracks->count(); ++i)
+        tracks->setChecked(i, i < count);
+    session().setPointer(Pointer::Default);
+    m_state.modifierState = vastrel::platform::Modifier::Ctrl;
+    session().lstBrani_ItemCheck(-1);
+}
+
+bool BenchWindow::Dialogs::print(QWidget*, QPrinter& printer)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
 }

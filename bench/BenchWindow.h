@@ -26,6 +26,10 @@ public:
     void setTracksQuietly(bool checked);
     // Lists the tracks of the first count albums.
     void listAlbums(int count);
+    // Checks the first count tracks, with one rebuild of the pane.
+    void checkTracks(int count);
+    // The print dialog prints into this PDF file.
+    void printTo(const QString& pdf) { m_dialogs.pdf = pdf; }
 
 private:
     class Dialogs : public vastrel::platform::Dialogs
@@ -36,6 +40,10 @@ private:
         {
             return QStringLiteral("nessun titolo ha questo");
         }
+        bool print(QWidget*, QPrinter& printer) override;
+        void preview(QWidget*, QPrinter&, const std::function<void(QPrinter*)>&) override {}
+
+        QString pdf;
     };
     class Opener : public vastrel::platform::Opener
     {

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
@@ -160,6 +161,24 @@ Workload paneWorkload(BenchWindow& w)
             }};
 }
 
+// 200 checked tracks of 17 albums printed into a PDF file: from the key to the file written.
+Workload songbookWorkload(BenchWindow& w, const QString& pdf)
+{
+    return {QStringLiteral("songbook of 200 tracks to PDF"),
+            {},
+            [&w, pdf] {
+                w.window().Form_KeyDown(vastrel::browser::KeyMap::Action::Print);
+                if (!QFile::exists(pdf))
+                    qFatal("no songbook was printed");
+            },
+            [&w, pdf] {
+                QFile::remove(pdf);
+                w.listAlbums(17);
+                w.checkTracks(200);
+            },
+            3};
+}
+
 Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
 {
     return {QStringLiteral("start-up to the main window shown") + size,
@@ -181,8 +200,12 @@ void runCollection(const QString& root, int albums, const QString& size, const Q
 {
     const QByteArray rootBytes = QFile::encodeName(root);
     BenchWindow w(root);
+    const QTemporaryDir printed;
+    const QString songbook = printed.filePath(QStringLiteral("songbook.pdf"));
+    w.printTo(songbook);
     QList<Workload> workloads = albumWorkloads(w, rootBytes, size);
     workloads += trackWorkloads(w, rootBytes, size, albums);
+    workloads.append(songbookWorkload(w, songbook));
     // Last on this window: it leaves the window at its smallest size.
     workloads.append(paneWorkload(w));
     workloads.append(startUpWorkload(root, rootBytes, size));

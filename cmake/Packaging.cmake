@@ -21,8 +21,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the X11 and Wayland platforms as plugins, which no library dependency names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # xdg-open hands the playlist to the player; the window fonts are Liberation Sans and
-# DejaVu Sans Mono.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils, fonts-liberation, fonts-dejavu-core")
+# DejaVu Sans Mono; Qt's translations give the print dialogs their Italian texts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "xdg-utils, fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 
 set(CPACK_VASTREL_LINUX_DIR ${PROJECT_SOURCE_DIR}/resources/linux)
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_LIST_DIR}/DebianFiles.cmake)

@@ -338,10 +338,12 @@ void BrowsingSession::rebuildPane()
         m_state.collectionRoot, m_tracks, m_state.screen.width() < TrackPane::kNarrowScreen,
         operation.listings(), progressOf(QStringLiteral("Brani letti: %1 di %2")));
     m_playlistText = pane.playlist;
+    m_checkedLengths = pane.lengths;
     m_state.modifierState = {};
 
     const texts::TextPaneState::State state =
         texts::TextPaneState::choose(!pane.text.isEmpty(), m_checkedAlbums, m_state.introNotes);
+    m_paneState = state;
     if (!pane.text.isEmpty())
         m_view.pane = pane.text;
     else
@@ -547,6 +549,18 @@ void BrowsingSession::cmdSuona_Click()
         }
     }
     Q_EMIT trackListFocus();
+}
+
+Songbook BrowsingSession::songbook() const
+{
+    Songbook book;
+    if (m_paneState == texts::TextPaneState::Texts)
+        book = Songbook::ofTracks(m_state.collectionRoot, m_tracks, m_checkedLengths);
+    else if (m_paneState != texts::TextPaneState::Nothing)
+        book = Songbook::ofDocument(m_view.pane);
+    if (book.isEmpty())
+        platform::Beeper::beep();
+    return book;
 }
 
 } // namespace vastrel::browser

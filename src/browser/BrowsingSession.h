@@ -2,10 +2,12 @@
 
 #include "MainView.h"
 #include "ModuleState.h"
+#include "Songbook.h"
 #include "catalogue/CheckListModel.h"
 #include "catalogue/SavedChecks.h"
 #include "catalogue/ShowFilter.h"
 #include "platform/WorkPool.h"
+#include "texts/TextPaneState.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -92,6 +94,9 @@ public:
     // Writes the playlist and hands it to the desktop's player; a beep when nothing is
     // checked.
     void cmdSuona_Click();
+    // What the print commands print: the checked tracks while the pane shows their texts,
+    // else the notes on show; a beep and nothing when the pane shows nothing.
+    Songbook songbook() const;
 
 Q_SIGNALS:
     // mainView() changed: the window draws it again.
@@ -126,6 +131,8 @@ private:
     catalogue::CheckListModel m_tracks{true};
     catalogue::CheckListModel m_pictures{false};
     MainView m_view;
+    texts::TextPaneState::State m_paneState = texts::TextPaneState::Nothing;
+    QList<int> m_checkedLengths; // of the checked tracks, as of the last rebuild of the pane
     Pointer m_pointer = Pointer::Default;
     int m_showFilter = -1; // no filter chosen yet: everything
     bool m_alphabetical = false;

@@ -12,9 +12,12 @@ using Action = KeyMap::Action;
 using Result = KeyMap::Result;
 
 constexpr int kF1 = 112, kF2 = 113, kF3 = 114, kF4 = 115, kF5 = 116, kF6 = 117, kF7 = 118,
-              kF8 = 119, kF9 = 120, kF10 = 121, kF11 = 122, kF12 = 123, kEscape = 27, kI = 73;
+              kF8 = 119, kF9 = 120, kF10 = 121, kF11 = 122, kF12 = 123, kEscape = 27, kI = 73,
+              kP = 80;
 constexpr int kNone = 0;
 constexpr int kAlt = int(platform::Modifier::Alt);
+constexpr int kCtrl = int(platform::Modifier::Ctrl);
+constexpr int kCtrlShift = kCtrl | int(platform::Modifier::Shift);
 
 Result consumed(Action action, bool allowed)
 {
@@ -53,6 +56,12 @@ Result letter(int key, int mask)
     case 'E':
     case 'Z':
         return consumed(Action::Close, mask != kNone);
+    case kP:
+        if (mask == kCtrl)
+            return {Action::Print, true};
+        if (mask == kCtrlShift)
+            return {Action::PrintPreview, true};
+        return {Action::None, false};
     default:
         return {Action::None, false};
     }

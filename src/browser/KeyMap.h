@@ -3,7 +3,8 @@
 namespace vastrel::browser {
 
 // The window-level key table: every command of the main window has a key. Keys come as
-// the codes and modifier masks (1 Shift, 2 Ctrl, 4 Alt) the table is written in.
+// the codes and modifier masks (1 Shift, 2 Ctrl, 4 Alt) the table is written in. Ctrl+P
+// (print) and Ctrl+Shift+P (print preview) come on top of the table's own keys.
 class KeyMap
 {
 public:
@@ -26,6 +27,8 @@ public:
         DoubleWindow,
         About,
         Close,
+        Print,
+        PrintPreview,
     };
 
     // What the table looks at besides the key: which buttons are enabled or visible.

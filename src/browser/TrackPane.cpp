@@ -16,46 +16,36 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr qint64 kMaxTextBytes = 64 * 1024 * 1024;
 
-struct TrackText
+// A track's text with its side block beside it; a text made only of blanks is the track's
+// title and "Nessun Testo Disponibile.".
+QString LeggiTesto(const QString& path, const catalogue::ListRow& row,
+                   platform::DirectoryCache& cache, bool narrowScreen)
 {
-    QString text;
-    QString side;
-    QString trackPath;
-    int length = 0;
-};
-
-// A track's text split from its side block, and the track file it belongs to.
-TrackText LeggiTesto(const QString& root, const QString& rowPath, platform::DirectoryCache& cache)
-{
-    const QString path = root + rowPath;
     const platform::ReadResult read = cache.readFile(path, kMaxTextBytes);
-    const QString text = read.ok() ? platform::TextDecoder::decode(read.data) : QString();
-    const catalogue::TrackFile track = catalogue::TrackResolver::TrovaBrano(path, root, cache);
-    const texts::TextSplit::Parts parts = texts::TextSplit::split(text);
-    return {parts.text, parts.side, track.path, track.length};
+    const QString content = read.ok() ? platform::TextDecoder::decode(read.data) : QString();
+    texts::TextSplit::Parts parts = texts::TextSplit::split(content);
+    if (!parts.side.isEmpty())
+        parts.text = texts::TwoColumns::Affianca(parts.text, parts.side, narrowScreen);
+    // Only blanks make a text empty: empty lines and tabs are shown as they are.
+    if (platform::Blanks::trim(parts.text).isEmpty())
+        return row.title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
+    return parts.text;
 }
 
-// A checked track's part of the pane, read apart from the other tracks.
+// A checked track's part of the pane and its file, read apart from the other tracks.
 struct ShownTrack
 {
-    QString text; // empty when the track has nothing but blanks to show
-    QString trackPath;
-    int length = 0;
+    QString text;
+    catalogue::TrackFile track;
 };
 
-ShownTrack readTrack(const QString& root, const QString& rowPath, bool narrowScreen,
-                     platform::DirectoryCache& cache)
-{
-    TrackText t = LeggiTesto(root, rowPath, cache);
-    if (!t.side.isEmpty())
-        t.text = texts::TwoColumns::Affianca(t.text, t.side, narrowScreen);
-    // Only blanks make a text empty: empty lines and tabs are shown as they are.
-    if (platform::Blanks::trim(t.text).isEmpty())
-        t.text.clear();
-    return {t.text, t.trackPath, t.length};
-}
-
 } // namespace
+
+QString TrackPane::trackText(const QString& root, const catalogue::ListRow& row,
+                             platform::DirectoryCache& cache, bool narrowScreen)
+{
+    return LeggiTesto(root + row.path(), row, cache, narrowScreen);
+}
 
 TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel& tracks,
                            bool narrowScreen, platform::DirectoryCache& cache,
@@ -69,7 +59,10 @@ TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel&
     const QList<ShownTrack> shown = platform::WorkPool::map<ShownTrack>(
         checked.size(),
         [&](qsizetype i) {
-            return readTrack(root, tracks.row(checked.at(i)).path(), narrowScreen, cache);
+            const catalogue::ListRow& row = tracks.row(checked.at(i));
+            const QString path = root + row.path();
+            return ShownTrack{LeggiTesto(path, row, cache, narrowScreen),
+                              catalogue::TrackResolver::TrovaBrano(path, root, cache)};
         },
         progress);
 
@@ -79,19 +72,17 @@ TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel&
         const ShownTrack& t = shown.at(i);
         if (!pane.text.isEmpty())
             pane.text += kCrLf + kCrLf + kCrLf + kCrLf;
-        if (t.trackPath.isEmpty())
+        pane.text += t.text;
+        const catalogue::TrackFile& track = t.track;
+        if (track.path.isEmpty())
             platform::Beeper::beep();
         else
-            pane.playlist += t.trackPath + kCrLf;
-        if (!t.text.isEmpty())
-            pane.text += t.text;
-        else
-            pane.text += tracks.row(checked.at(i)).title() + kCrLf +
-                         QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
-        if (t.length == -1)
+            pane.playlist += track.path + kCrLf;
+        pane.lengths.append(track.length);
+        if (track.length == -1)
             ++pane.unknown;
         else
-            pane.seconds += t.length;
+            pane.seconds += track.length;
     }
     return pane;
 }

@@ -2,11 +2,14 @@
 
 #include "platform/WorkPool.h"
 
+#include <QList>
 #include <QString>
 
 namespace vastrel::catalogue {
 class CheckListModel;
-}
+class ListRow;
+} // namespace vastrel::catalogue
+
 namespace vastrel::platform {
 class DirectoryCache;
 }
@@ -27,11 +30,15 @@ struct TrackPane
     QString playlist; // one real path and CR LF per track file found
     int checked = 0;
     qint64 seconds = 0;
-    int unknown = 0; // tracks whose length is not known
+    int unknown = 0;    // tracks whose length is not known
+    QList<int> lengths; // each checked track's, as TrackFile::length has it
 
     static TrackPane build(const QString& root, const catalogue::CheckListModel& tracks,
                            bool narrowScreen, platform::DirectoryCache& cache,
                            const platform::WorkPool::Progress& progress = {});
+    // A track's text as the pane shows it, without looking for its track file.
+    static QString trackText(const QString& root, const catalogue::ListRow& row,
+                             platform::DirectoryCache& cache, bool narrowScreen);
 };
 
 } // namespace vastrel::browser

@@ -2,6 +2,7 @@
 
 #include "NativeName.h"
 
+#include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -221,6 +222,19 @@ bool writeAll(int fd, QByteArrayView data)
     return true;
 }
 
+// A new file of a free name next to the target, with the modes the user's umask gives new
+// files: a PDF the user saves is as readable as any other file of theirs.
+int createNextTo(const QByteArray& native, QByteArray& fresh)
+{
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        fresh = native + '.' + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        const int fd = ::open(fresh.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
 } // namespace
 
 // The bytes go into a new file of a free name next to the target, which then takes the
@@ -231,8 +245,8 @@ bool FileSystem::writeFile(const QString& path, QByteArrayView data)
     QByteArray native;
     if (!toNative(path, native))
         return false;
-    QByteArray fresh = native + ".XXXXXX";
-    const Fd fd(::mkostemp(fresh.data(), O_CLOEXEC));
+    QByteArray fresh;
+    const Fd fd(createNextTo(native, fresh));
     if (fd.get() < 0)
         return false;
     if (!writeAll(fd.get(), data) || ::rename(fresh.constData(), native.constData()) != 0) {

@@ -99,4 +99,27 @@ QString TwoColumns::Affianca(const QString& A, const QString& B, bool narrowScre
     return output;
 }
 
+QStringList TwoColumns::wrapLine(const QString& line, qsizetype width)
+{
+    if (line.size() <= width)
+        return {line};
+    const qsizetype indent = std::min(leadingBlanks(line), std::max<qsizetype>(width - 15, 0));
+    QStringList out;
+    QString rest = line;
+    for (bool first = true;; first = false) {
+        rest = Blanks::trim(rest);
+        if (rest.isEmpty())
+            break;
+        const qsizetype w = first ? indent : indent + 2;
+        const qsizetype room = std::max<qsizetype>(width - w, 1);
+        const QString segment =
+            Tronca(QStringView(rest).first(std::min(rest.size(), room + 1)), room);
+        out.append(QString(w, u' ') + segment);
+        rest.remove(0, segment.size());
+    }
+    if (out.isEmpty())
+        out.append(QString());
+    return out;
+}
+
 } // namespace vastrel::texts

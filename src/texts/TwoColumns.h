@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace vastrel::texts {
 
@@ -18,6 +19,9 @@ public:
     // without a line break is laid out too, and a side block longer than the text is shown
     // whole.
     static QString Affianca(const QString& A, const QString& B, bool narrowScreen);
+    // A line wider than width, cut at word boundaries as a wide cell is: continuation lines
+    // indented two more than the line's own indentation. A line that fits stays as it is.
+    static QStringList wrapLine(const QString& line, qsizetype width);
 
 private:
     static QList<QString> lines(const QString& text);

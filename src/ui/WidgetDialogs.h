@@ -4,7 +4,7 @@
 
 namespace vastrel::ui {
 
-// The real message and input boxes.
+// The real message and input boxes and print dialogs.
 class WidgetDialogs : public platform::Dialogs
 {
 public:
@@ -12,6 +12,9 @@ public:
                  bool withCancel) override;
     QString input(QWidget* parent, const QString& title, const QString& prompt,
                   const QString& defaultText, QPoint topLeft) override;
+    bool print(QWidget* parent, QPrinter& printer) override;
+    void preview(QWidget* parent, QPrinter& printer,
+                 const std::function<void(QPrinter*)>& paint) override;
 };
 
 } // namespace vastrel::ui

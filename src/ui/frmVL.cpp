@@ -3,6 +3,7 @@
 #include "CheckList.h"
 #include "ElidingLabel.h"
 #include "ImageControl.h"
+#include "SongbookPrint.h"
 #include "TextPane.h"
 #include "browser/MainLayout.h"
 #include "browser/TextCommands.h"
@@ -752,6 +753,12 @@ void frmVL::Form_KeyDown(KeyMap::Action action)
         break;
     case Action::Close:
         close();
+        break;
+    case Action::Print:
+        SongbookPrint(m_dialogs, this).print(m_session.songbook());
+        break;
+    case Action::PrintPreview:
+        SongbookPrint(m_dialogs, this).preview(m_session.songbook());
         break;
     }
 }

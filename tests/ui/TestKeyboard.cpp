@@ -120,6 +120,8 @@ struct Window : MainWindowFixture
                 {"asked", QString::number(dialogs.inputs.size())},
                 {"close question", QString::number(dialogs.messages.size())},
                 {"about", QString::number(aboutShowings)},
+                {"printed", QString::number(dialogs.prints)},
+                {"previewed", QString::number(dialogs.previews)},
                 {"selection", QString::number(ui().txtBrani->selectionLength())},
                 {"clipboard", QGuiApplication::clipboard()->text()}};
     }
@@ -193,6 +195,10 @@ private Q_SLOTS:
         row("Shift+Escape", {});
         row("Ctrl+Escape", {});
         row("Alt+Escape", {});
+        row("Ctrl+P", {"printed"});
+        row("Ctrl+Shift+P", {"previewed"});
+        row("Alt+P", {});
+        row("Ctrl+Alt+P", {});
         for (const char* letter : {"C", "X", "Q", "E", "Z"}) {
             for (const char* prefix : {"Shift+", "Ctrl+", "Alt+", "Ctrl+Alt+"})
                 QTest::newRow(QByteArray(prefix) + letter)
@@ -230,7 +236,7 @@ private Q_SLOTS:
         QTest::newRow("Alt+F4") << "Alt+F4" << true;
         QTest::newRow("Ctrl+Y") << "Ctrl+Y" << true;
         for (const char* consumed : {"C", "X", "Q", "E", "Z", "I", "Shift+Escape", "Alt+Shift+F4",
-                                     "Ctrl+F2", "F9", "Alt+F10"})
+                                     "Ctrl+F2", "F9", "Alt+F10", "Ctrl+P"})
             QTest::newRow(consumed) << QString::fromLatin1(consumed) << false;
     }
 
