@@ -45,6 +45,7 @@ public:
         if (m_session.m_listings)
             return;
         m_outermost = true;
+        platform::WorkPool::chooseFor(m_session.m_state.collectionRoot);
         if (m_session.m_heldListings) {
             m_session.m_listings = m_session.m_heldListings.get();
         } else {

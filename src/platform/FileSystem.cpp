@@ -10,6 +10,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace vastrel::platform {
@@ -293,6 +294,28 @@ bool FileSystem::removeFile(const QString& path)
 {
     QByteArray native;
     return toNative(path, native) && ::unlink(native.constData()) == 0;
+}
+
+bool FileSystem::isOnNetwork(const QString& path)
+{
+    // The magic numbers of statfs(2).
+    static constexpr unsigned long kNetworkTypes[] = {
+        0x6969,     // NFS
+        0x517B,     // SMB
+        0xFF534D42, // CIFS
+        0xFE534D42, // SMB2
+        0x65735546, // FUSE
+        0x01021997, // 9P
+        0x00C36400, // Ceph
+        0x5346414F, // AFS
+        0x564C,     // NCP
+    };
+    struct statfs info = {};
+    if (::statfs(NativeName::encode(path).constData(), &info) != 0)
+        return false;
+    const auto type = static_cast<unsigned long>(info.f_type);
+    return std::find(std::begin(kNetworkTypes), std::end(kNetworkTypes), type) !=
+           std::end(kNetworkTypes);
 }
 
 } // namespace vastrel::platform

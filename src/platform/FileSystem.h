@@ -35,6 +35,9 @@ public:
     // Puts a new regular file with these bytes under the name; never writes through a link.
     static bool writeFile(const QString& path, QByteArrayView data);
     static bool removeFile(const QString& path);
+    // Whether the folder is on a network share (NFS, SMB, and the user-space file systems
+    // such as sshfs), where every request waits for a round trip.
+    static bool isOnNetwork(const QString& path);
 
     static bool isHiddenName(QStringView name) { return name.startsWith(u'.'); }
 };

@@ -1,5 +1,8 @@
 #include "WorkPool.h"
 
+#include "FileSystem.h"
+
+#include <QThread>
 #include <QThreadPool>
 #include <algorithm>
 #include <atomic>
@@ -13,16 +16,23 @@ namespace {
 
 constexpr auto kProgressInterval = std::chrono::milliseconds(50);
 
+// 0: none set.
 int threadsFromEnvironment()
 {
     bool ok = false;
     const int n = qEnvironmentVariableIntValue("VASTREL_THREADS", &ok);
-    return ok && n >= 1 && n <= WorkPool::kMaxThreads ? n : WorkPool::kDefaultThreads;
+    return ok && n >= 1 && n <= WorkPool::kMaxThreads ? n : 0;
 }
 
 std::atomic<int>& configured()
 {
     static std::atomic<int> n{threadsFromEnvironment()};
+    return n;
+}
+
+std::atomic<int>& chosen()
+{
+    static std::atomic<int> n{WorkPool::kNetworkThreads};
     return n;
 }
 
@@ -97,12 +107,20 @@ private:
 
 int WorkPool::threads()
 {
-    return configured().load();
+    const int n = configured().load();
+    return n > 0 ? n : chosen().load();
 }
 
-void WorkPool::setThreads(int threads)
+void WorkPool::chooseFor(const QString& folder)
 {
-    configured().store(std::clamp(threads, 1, kMaxThreads));
+    chosen().store(FileSystem::isOnNetwork(folder)
+                       ? kNetworkThreads
+                       : std::clamp(QThread::idealThreadCount(), 1, kNetworkThreads));
+}
+
+int WorkPool::setThreads(int threads)
+{
+    return configured().exchange(std::clamp(threads, 0, kMaxThreads));
 }
 
 void WorkPool::run(qsizetype count, const std::function<void(qsizetype)>& work,

@@ -12,13 +12,19 @@ namespace vastrel::platform {
 class WorkPool
 {
 public:
-    static constexpr int kDefaultThreads = 16;
+    static constexpr int kNetworkThreads = 16;
     static constexpr int kMaxThreads = 64;
 
-    // VASTREL_THREADS in the environment, when it holds a number from 1 to kMaxThreads, else
-    // kDefaultThreads; 1 does all the work in the calling thread.
+    // VASTREL_THREADS in the environment, when it holds a number from 1 to kMaxThreads, or
+    // the number given to setThreads(); else the width chosen for the folder worked on. 1
+    // does all the work in the calling thread.
     static int threads();
-    static void setThreads(int threads);
+    // 0 sets none; the setting it replaces.
+    static int setThreads(int threads);
+    // The width for work on this folder when none is set: kNetworkThreads on a network share,
+    // where the threads mostly wait; on a local disk one per core, as more would only take
+    // turns.
+    static void chooseFor(const QString& folder);
 
     // Called on the calling thread now and then while it waits: how many items are done, of
     // how many.
