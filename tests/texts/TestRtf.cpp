@@ -111,6 +111,11 @@ private Q_SLOTS:
         row("u negative, surrogates joined", "{\\rtf1 \\u-10179?\\u-8704?}", "\U0001F600");
         row("fallback counts escapes and words", "{\\rtf1\\uc3 \\u8364\\'80\\emdash ab}", "€b");
         row("escaped backslash as a second byte", "{\\rtf1\\ansicpg932 \\'83\\\\}", "ソ");
+        row("double-byte code pages",
+            "{\\rtf1\\ansicpg936{\\fonttbl{\\f1\\fcharset136 A;}{\\f2\\fcharset129 B;}"
+            "{\\f3\\fcharset128 C;}}\\'b2\\'e2\\'ca\\'d4 \\f1 \\'b4\\'fa\\'b8\\'d5 "
+            "\\f2 \\'c5\\'d7\\'bd\\'ba\\'c6\\'ae \\f3 \\'83\\'65\\'83X\\'83\\'67}",
+            "测试 測試 테스트 テスト");
         row("list markers shown",
             "{\\rtf1{\\listtext 1.\\tab}uno\\par{\\pntext -\\tab}due{\\*\\pn{\\pntxtb x}}\\par}",
             "1.\tuno\n-\tdue");

@@ -77,8 +77,13 @@ QByteArray decoderName(int codePage)
         return QByteArrayLiteral("macintosh");
     case 65001:
         return QByteArrayLiteral("UTF-8");
+    // Windows code pages below 1000: Thai and the double-byte ones of East Asia.
     case 874:
-        return QByteArrayLiteral("windows-874");
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+        return "windows-" + QByteArray::number(codePage);
     default:
         break;
     }
