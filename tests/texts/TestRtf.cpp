@@ -116,6 +116,14 @@ private Q_SLOTS:
             "{\\f3\\fcharset128 C;}}\\'b2\\'e2\\'ca\\'d4 \\f1 \\'b4\\'fa\\'b8\\'d5 "
             "\\f2 \\'c5\\'d7\\'bd\\'ba\\'c6\\'ae \\f3 \\'83\\'65\\'83X\\'83\\'67}",
             "测试 測試 테스트 テスト");
+        const QByteArray japanese = "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset0 "
+                                    "Times;}{\\f1\\fcharset128 Mincho;}}";
+        row("font charset over the code page", japanese + "\\f0 espa\\'f1ola \\'a1}", "española ¡");
+        row("fonts of \\hich and \\dbch",
+            japanese + "\\hich\\af0\\dbch\\af1\\loch\\f1 Mis\\hich \\'e9rables\\dbch \\'82\\'a0}",
+            "Misérablesあ");
+        row("\\af of \\rtlch is no text font",
+            japanese + "\\loch\\f1 \\rtlch\\af0\\ltrch \\'82\\'a0}", "あ");
         row("list markers shown",
             "{\\rtf1{\\listtext 1.\\tab}uno\\par{\\pntext -\\tab}due{\\*\\pn{\\pntxtb x}}\\par}",
             "1.\tuno\n-\tdue");

@@ -23,6 +23,8 @@ enum class RtfWord : unsigned char
     Up,
     Down,
     Font,
+    AssociatedFont,
+    CharKind, // argument: RtfCharKind
     FontSize,
     Foreground,
     Background,

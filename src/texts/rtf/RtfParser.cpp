@@ -316,7 +316,7 @@ void RtfParser::onByte(quint8 byte)
 
 const RtfFont* RtfParser::currentFont() const
 {
-    const int font = m_stack.last().font;
+    const int font = m_stack.last().textFont();
     return m_fonts.find(font >= 0 ? font : m_defaultFont);
 }
 
