@@ -1,6 +1,7 @@
 #include "texts/rtf/RtfDocumentBuilder.h"
 #include "texts/rtf/RtfLimits.h"
 #include "texts/rtf/RtfReader.h"
+#include "ui/TextPane.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -229,6 +230,39 @@ private Q_SLOTS:
         }
         QCOMPARE(characters, paragraphs * 3 + 5); // five breaks became line separators
     }
+    // Select all and copy in the text pane, and each letter of that text selected alone.
+    void copiedText_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("table") << QByteArray(
+                                      "{\\rtf1 x\\par\\trowd\\cellx900\\cellx1800\\intbl a\\cell "
+                                      "b\\line c\\cell\\row\\intbl d\\cell\\cell\\row\\pard y}")
+                               << "x\na\tb\nc\nd\t\ny";
+        QTest::newRow("nested table first")
+            << QByteArray(
+                   "{\\rtf1\\trowd\\cellx2000\\intbl a\\par\\itap2 b\\nestcell c\\nestcell"
+                   "{\\*\\nesttableprops\\trowd\\cellx500\\nestrow}\\itap1\\cell\\row\\pard y}")
+            << "a\nb\nc\ny";
+    }
+
+    void copiedText()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        vastrel::ui::TextPane pane(nullptr);
+        pane.setContent(QString::fromLatin1(rtf));
+        pane.setSelection(0, int(pane.plainText().size()));
+        QCOMPARE(pane.selectedText(), text);
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\n' || text[i] == u'\t')
+                continue; // a selection over a cell's edge takes whole cells
+            pane.setSelection(i, 1);
+            QCOMPARE(pane.selectionStart(), i);
+            QCOMPARE(pane.selectedText(), text.mid(i, 1));
+        }
+    }
+
     void producers_data()
     {
         QTest::addColumn<QString>("file");

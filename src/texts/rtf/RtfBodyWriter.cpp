@@ -9,20 +9,22 @@ namespace vastrel::texts {
 
 namespace {
 
-// Control characters other than the tab are no text a viewer could show.
-bool isControlCharacter(QChar c)
+// Control characters other than the tab, noncharacters and the object mark are
+// no text a viewer could show; the rich view keeps some of them as its own marks.
+bool isNoText(QChar c)
 {
-    return c.unicode() < 0x20 && c != u'\t';
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t') || (u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFC || u >= 0xFFFE;
 }
 
 } // namespace
 
 void RtfBodyWriter::appendText(QStringView text, const RtfCharFormat& format)
 {
-    if (std::any_of(text.begin(), text.end(), isControlCharacter)) {
+    if (std::any_of(text.begin(), text.end(), isNoText)) {
         QString clean;
         std::copy_if(text.begin(), text.end(), std::back_inserter(clean),
-                     [](QChar c) { return !isControlCharacter(c); });
+                     [](QChar c) { return !isNoText(c); });
         appendText(clean, format);
         return;
     }
