@@ -1,10 +1,14 @@
 #include "texts/rtf/RtfDocumentBuilder.h"
 #include "texts/rtf/RtfLimits.h"
+#include "texts/rtf/RtfPictures.h"
 #include "texts/rtf/RtfReader.h"
 #include "ui/TextPane.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -33,6 +37,18 @@ QByteArray corpusFile(const QString& name)
 {
     QFile file(QStringLiteral(VASTREL_TEST_DATA "/rtf/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A picture file of one colour, in "png" or "jpeg".
+QByteArray pictureFile(const char* format, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 QString colorName(const QTextFormat& format, QTextFormat::Property brush)
@@ -244,6 +260,9 @@ private Q_SLOTS:
                    "{\\rtf1\\trowd\\cellx2000\\intbl a\\par\\itap2 b\\nestcell c\\nestcell"
                    "{\\*\\nesttableprops\\trowd\\cellx500\\nestrow}\\itap1\\cell\\row\\pard y}")
             << "a\nb\nc\ny";
+        QTest::newRow("picture") << "{\\rtf1 a{\\pict\\pngblip " +
+                                        pictureFile("png", {2, 2}).toHex() + "}b}"
+                                 << "ab";
     }
 
     void copiedText()
@@ -261,6 +280,68 @@ private Q_SLOTS:
             QCOMPARE(pane.selectionStart(), i);
             QCOMPARE(pane.selectedText(), text.mid(i, 1));
         }
+    }
+
+    // Each row: how many pictures show, and the size of the last in a view 200 pixels wide.
+    void pictures_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QSizeF>("size");
+        const QByteArray png = pictureFile("png", {20, 10}).toHex();
+        QTest::newRow("png at its goal size and scale")
+            << "{\\rtf1 a{\\*\\shppict{\\pict\\picwgoal1200\\pichgoal600\\picscalex50\\picscaley50"
+               "\\pngblip " +
+                   png + "}}{\\nonshppict{\\pict\\wmetafile8 0100}}b}"
+            << 1 << QSizeF(40, 20);
+        QTest::newRow("jpeg scaled down to the width")
+            << "{\\rtf1{\\pict\\jpegblip " + pictureFile("jpeg", {400, 100}).toHex() + "}}" << 1
+            << QSizeF(192, 48); // 200 less the document's margins
+        QTest::newRow("other formats")
+            << "{\\rtf1{\\pict\\wmetafile8 " + png + "}{\\pict\\emfblip " + png + "}}" << 0
+            << QSizeF();
+        QTest::newRow("no png") << QByteArray("{\\rtf1{\\pict\\pngblip 0123456789abcdef}}") << 0
+                                << QSizeF();
+        QTest::newRow("hidden") << "{\\rtf1{\\v{\\pict\\pngblip " + png + "}}}" << 0 << QSizeF();
+    }
+
+    void pictures()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, count);
+        QFETCH(QSizeF, size);
+        const auto document = render(rtf);
+        document->setTextWidth(200);
+        QTextObjectInterface* handler =
+            document->documentLayout()->handlerForObject(QTextFormat::ImageObject);
+        int shown = 0;
+        QSizeF last;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.charFormat().isImageFormat()) {
+                    ++shown;
+                    last = handler->intrinsicSize(document.get(), fragment.position(),
+                                                  fragment.charFormat());
+                }
+            }
+        }
+        QCOMPARE(shown, count);
+        QCOMPARE(last, size);
+    }
+
+    // A picture is read scaled down to the largest side, and only within the pixel budget.
+    void pictureBounds()
+    {
+        const RtfPicture small{RtfPicture::Kind::Png, pictureFile("png", {20, 10})};
+        qint64 budget = 199;
+        QVERIFY(RtfPictures::read(small, budget).isNull());
+        budget = 200;
+        QCOMPARE(RtfPictures::read(small, budget).size(), QSize(20, 10));
+        QCOMPARE(budget, 0);
+        budget = RtfLimits::maxPicturePixels;
+        const RtfPicture wide{RtfPicture::Kind::Jpeg, pictureFile("jpeg", {4096, 16})};
+        QCOMPARE(RtfPictures::read(wide, budget).size(), QSize(RtfLimits::maxPictureSide, 8));
     }
 
     void producers_data()
@@ -297,6 +378,10 @@ private Q_SLOTS:
                "costa 20 € all’ora. Tempo: 3′→ prossima prova.\n•\tPortare le corde "
                "di ricambio\n•\tScrivere la scaletta\nGiorno\nBrani\nMartedì\nAlba\n"
                "Sera\nNotte\nIl programma è sul sito.";
+        // Its pictures show as the object character of the rich text.
+        QTest::newRow("word-932") << "word-932.rtf"
+                                  << "Les Misérables, española, ¡sí!\nテスト测试\nOspiti\nИван\n"
+                                     "Пётр\nSala B\nFoto: \uFFFC\uFFFC";
         QTest::newRow("textedit")
             << "textedit.rtf"
             << "Appunti per il disco\nLe canzoni nuove sono sei; la più lunga "

@@ -32,11 +32,21 @@ void RtfBodyWriter::appendText(QStringView text, const RtfCharFormat& format)
         return;
     // Past the limit a format change no longer starts a run, so that a file of
     // tiny runs cannot make the model large.
-    if (!m_runs.isEmpty() && (m_runs.last().format == format || m_runCount >= RtfLimits::maxRuns)) {
+    if (!m_runs.isEmpty() && ((m_runs.last().format == format && m_runs.last().picture < 0) ||
+                              m_runCount >= RtfLimits::maxRuns)) {
         m_runs.last().text.append(text);
         return;
     }
     m_runs.append(RtfRun{text.toString(), format});
+    ++m_runCount;
+}
+
+void RtfBodyWriter::appendPicture(RtfPicture picture, const RtfCharFormat& format)
+{
+    if (m_runCount >= RtfLimits::maxRuns || m_document.pictures.size() >= RtfLimits::maxPictures)
+        return;
+    m_runs.append(RtfRun{QString(), format, int(m_document.pictures.size())});
+    m_document.pictures.append(std::move(picture));
     ++m_runCount;
 }
 

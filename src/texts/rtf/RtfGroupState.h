@@ -14,6 +14,7 @@ enum class RtfDestination : quint8
     FontTable,
     ColorTable,
     FieldInstruction,
+    Picture,
     Object, // dropped, except its \result
     Upr,    // dropped, except its \ud
 };
