@@ -255,11 +255,14 @@ private Q_SLOTS:
                                       "{\\rtf1 x\\par\\trowd\\cellx900\\cellx1800\\intbl a\\cell "
                                       "b\\line c\\cell\\row\\intbl d\\cell\\cell\\row\\pard y}")
                                << "x\na\tb\nc\nd\t\ny";
-        QTest::newRow("nested table first")
+        QTest::newRow("nested table first, as Word writes it")
             << QByteArray(
-                   "{\\rtf1\\trowd\\cellx2000\\intbl a\\par\\itap2 b\\nestcell c\\nestcell"
-                   "{\\*\\nesttableprops\\trowd\\cellx500\\nestrow}\\itap1\\cell\\row\\pard y}")
-            << "a\nb\nc\ny";
+                   "{\\rtf1\\ansi\\ansicpg1251\\trowd\\cellx2000\\cellx4000\\pard\\intbl "
+                   "a\\par\\pard\\intbl\\itap2 {\\'c8\\'e2\\'e0\\'ed}{\\nestcell{\\nonesttables"
+                   "\\par}}\\pard\\intbl\\itap2 {\\'cf\\'b8\\'f2\\'f0}{\\nestcell{\\nonesttables"
+                   "\\par}}\\pard\\intbl\\itap2 {{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800"
+                   "\\nestrow}{\\nonesttables\\par}}\\pard\\intbl {\\cell}{b\\cell}\\row\\pard y}")
+            << "a\nИван\nПётр\tb\ny";
         QTest::newRow("picture") << "{\\rtf1 a{\\pict\\pngblip " +
                                         pictureFile("png", {2, 2}).toHex() + "}b}"
                                  << "ab";
