@@ -2,13 +2,17 @@
 // program reads files, as decoded text; when the decoding is Windows-1252 or
 // plain ASCII the two readings must agree, so a fault in mapping text back to
 // bytes shows as a crash. Smaller documents are also built into a
-// QTextDocument, the smallest laid out.
+// QTextDocument, the smallest laid out; the plain text that copy and search use
+// holds none of the document's own marks, and its positions map to the
+// document and back.
 #include "platform/TextDecoder.h"
 #include "texts/rtf/RtfDocumentBuilder.h"
+#include "texts/rtf/RtfPlainText.h"
 #include "texts/rtf/RtfReader.h"
 
 #include <QGuiApplication>
 #include <QTextDocument>
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -56,6 +60,26 @@ bool readsTheSame(QByteArrayView bytes)
     return !bytes.contains("bin") && (ascii || !platform::TextDecoder::isValidUtf8(bytes));
 }
 
+bool isMark(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFC || u == 0x2028 || u == 0x2029;
+}
+
+void checkPlainText(const QTextDocument& document)
+{
+    const texts::RtfPlainText plain(document);
+    const QString& text = plain.text();
+    if (std::any_of(text.begin(), text.end(), isMark))
+        std::abort();
+    for (int i = 0; i <= text.size(); ++i) {
+        const int position = plain.toDocument(i);
+        if (position < 0 || position >= document.characterCount() ||
+            plain.fromDocument(position) != i)
+            std::abort();
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -81,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     QTextDocument document;
     texts::RtfDocumentBuilder::build(fromText, document);
-    (void)document.toPlainText();
+    checkPlainText(document);
     if (size <= kLayoutLimit) {
         document.setTextWidth(400);
         (void)document.size();

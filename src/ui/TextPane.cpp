@@ -5,6 +5,7 @@
 #include "texts/rtf/RtfReader.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QStackedLayout>
 #include <QTextEdit>
@@ -97,13 +98,32 @@ private:
     Report m_report;
 };
 
+// The rich view's own copy (its menu, the selection clipboard) gives the pane's plain text.
+class RichView : public ReportingView<QTextEdit>
+{
+public:
+    RichView(TextPane* pane, Report report) : ReportingView(pane, std::move(report)), m_pane(pane)
+    {}
+
+protected:
+    QMimeData* createMimeDataFromSelection() const override
+    {
+        auto* data = new QMimeData;
+        data->setText(m_pane->selectedText());
+        return data;
+    }
+
+private:
+    const TextPane* m_pane;
+};
+
 } // namespace
 
 TextPane::TextPane(QWidget* parent)
     : QWidget(parent), m_stack(new QStackedLayout(this)),
       m_plain(new ReportingView<PlainTextView>(this,
                                                [this](QWidget* v, QEvent* e) { viewEvent(v, e); })),
-      m_rich(new ReportingView<QTextEdit>(this, [this](QWidget* v, QEvent* e) { viewEvent(v, e); }))
+      m_rich(new RichView(this, [this](QWidget* v, QEvent* e) { viewEvent(v, e); }))
 {
     m_stack->setContentsMargins(0, 0, 0, 0);
     m_stack->addWidget(m_plain);
@@ -130,6 +150,7 @@ void TextPane::setContent(const QString& pane, bool wrap)
         QTextDocument* document = m_rich->document();
         document->clear();
         texts::RtfDocumentBuilder::build(texts::RtfReader::parse(pane), *document);
+        m_richText = texts::RtfPlainText(*document);
         m_rich->moveCursor(QTextCursor::Start);
         const QSignalBlocker quiet(m_plain);
         m_plain->setText(QString());
@@ -142,6 +163,7 @@ void TextPane::setContent(const QString& pane, bool wrap)
         const QSignalBlocker quiet(m_rich);
         m_rich->clear();
     }
+    m_richText = texts::RtfPlainText();
     m_plain->setText(withViewLineBreaks(pane), wrap);
     m_stack->setCurrentWidget(m_plain);
     setFocusProxy(m_plain);
@@ -160,12 +182,13 @@ QWidget* TextPane::view() const
 // The plain view's own string, shared: reading its length after every rebuild copies nothing.
 QString TextPane::plainText() const
 {
-    return isRich() ? m_rich->toPlainText() : m_plain->text();
+    return isRich() ? m_richText.text() : m_plain->text();
 }
 
 int TextPane::selectionStart() const
 {
-    return isRich() ? cursorOf(m_rich).selectionStart() : m_plain->selectionStart();
+    return isRich() ? m_richText.fromDocument(cursorOf(m_rich).selectionStart())
+                    : m_plain->selectionStart();
 }
 
 int TextPane::selectionLength() const
@@ -173,7 +196,7 @@ int TextPane::selectionLength() const
     if (!isRich())
         return m_plain->selectionLength();
     const QTextCursor c = cursorOf(m_rich);
-    return c.selectionEnd() - c.selectionStart();
+    return m_richText.fromDocument(c.selectionEnd()) - m_richText.fromDocument(c.selectionStart());
 }
 
 void TextPane::setSelection(int start, int length)
@@ -182,10 +205,12 @@ void TextPane::setSelection(int start, int length)
         m_plain->setSelection(start, length);
         return;
     }
+    const int size = int(m_richText.text().size());
+    const int from = std::clamp(start, 0, size);
+    const int to = int(std::clamp<qint64>(qint64(start) + length, 0, size));
     QTextCursor c = cursorOf(m_rich);
-    const int end = c.document()->characterCount() - 1;
-    c.setPosition(std::clamp(start, 0, end));
-    c.setPosition(std::clamp(start + length, 0, end), QTextCursor::KeepAnchor);
+    c.setPosition(m_richText.toDocument(from));
+    c.setPosition(m_richText.toDocument(to), QTextCursor::KeepAnchor);
     m_rich->setTextCursor(c);
     m_rich->ensureCursorVisible();
 }
@@ -194,10 +219,7 @@ QString TextPane::selectedText() const
 {
     if (!isRich())
         return m_plain->selectedText();
-    QString text = cursorOf(m_rich).selectedText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    text.replace(QChar::LineSeparator, u'\n');
-    return text;
+    return m_richText.text().mid(selectionStart(), selectionLength());
 }
 
 void TextPane::viewEvent(QWidget* view, QEvent* event)

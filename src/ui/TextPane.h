@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/rtf/RtfPlainText.h"
+
 #include <QWidget>
 
 class QStackedLayout;
@@ -12,8 +14,9 @@ class PlainTextView;
 // The text pane: texts, notes and introductions, read-only but with a caret and keyboard
 // and mouse selection. Plain text goes to a plain-text view, which lays out only what is
 // on show and so takes a pane of several megabytes at once; an RTF document goes to a
-// rich-text view that shows it formatted. Positions count characters of the view's plain
-// text, one per line break.
+// rich-text view that shows it formatted. Positions count characters of the pane's plain
+// text, one per line break; of an RTF document that is the text its copy gives, cells apart
+// by tabs and without pictures.
 class TextPane : public QWidget
 {
     Q_OBJECT
@@ -49,6 +52,7 @@ private:
     QStackedLayout* m_stack;
     PlainTextView* m_plain;
     QTextEdit* m_rich;
+    texts::RtfPlainText m_richText;
 };
 
 } // namespace vastrel::ui

@@ -1,9 +1,14 @@
 #include "texts/rtf/RtfDocumentBuilder.h"
 #include "texts/rtf/RtfLimits.h"
+#include "texts/rtf/RtfPictures.h"
 #include "texts/rtf/RtfReader.h"
+#include "ui/TextPane.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
@@ -32,6 +37,18 @@ QByteArray corpusFile(const QString& name)
 {
     QFile file(QStringLiteral(VASTREL_TEST_DATA "/rtf/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A picture file of one colour, in "png" or "jpeg".
+QByteArray pictureFile(const char* format, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
 }
 
 QString colorName(const QTextFormat& format, QTextFormat::Property brush)
@@ -111,6 +128,19 @@ private Q_SLOTS:
         row("u negative, surrogates joined", "{\\rtf1 \\u-10179?\\u-8704?}", "\U0001F600");
         row("fallback counts escapes and words", "{\\rtf1\\uc3 \\u8364\\'80\\emdash ab}", "€b");
         row("escaped backslash as a second byte", "{\\rtf1\\ansicpg932 \\'83\\\\}", "ソ");
+        row("double-byte code pages",
+            "{\\rtf1\\ansicpg936{\\fonttbl{\\f1\\fcharset136 A;}{\\f2\\fcharset129 B;}"
+            "{\\f3\\fcharset128 C;}}\\'b2\\'e2\\'ca\\'d4 \\f1 \\'b4\\'fa\\'b8\\'d5 "
+            "\\f2 \\'c5\\'d7\\'bd\\'ba\\'c6\\'ae \\f3 \\'83\\'65\\'83X\\'83\\'67}",
+            "测试 測試 테스트 テスト");
+        const QByteArray japanese = "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset0 "
+                                    "Times;}{\\f1\\fcharset128 Mincho;}}";
+        row("font charset over the code page", japanese + "\\f0 espa\\'f1ola \\'a1}", "española ¡");
+        row("fonts of \\hich and \\dbch",
+            japanese + "\\hich\\af0\\dbch\\af1\\loch\\f1 Mis\\hich \\'e9rables\\dbch \\'82\\'a0}",
+            "Misérablesあ");
+        row("\\af of \\rtlch is no text font",
+            japanese + "\\loch\\f1 \\rtlch\\af0\\ltrch \\'82\\'a0}", "あ");
         row("list markers shown",
             "{\\rtf1{\\listtext 1.\\tab}uno\\par{\\pntext -\\tab}due{\\*\\pn{\\pntxtb x}}\\par}",
             "1.\tuno\n-\tdue");
@@ -216,6 +246,107 @@ private Q_SLOTS:
         }
         QCOMPARE(characters, paragraphs * 3 + 5); // five breaks became line separators
     }
+    // Select all and copy in the text pane, and each letter of that text selected alone.
+    void copiedText_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("table") << QByteArray(
+                                      "{\\rtf1 x\\par\\trowd\\cellx900\\cellx1800\\intbl a\\cell "
+                                      "b\\line c\\cell\\row\\intbl d\\cell\\cell\\row\\pard y}")
+                               << "x\na\tb\nc\nd\t\ny";
+        QTest::newRow("nested table first, as Word writes it")
+            << QByteArray(
+                   "{\\rtf1\\ansi\\ansicpg1251\\trowd\\cellx2000\\cellx4000\\pard\\intbl "
+                   "a\\par\\pard\\intbl\\itap2 {\\'c8\\'e2\\'e0\\'ed}{\\nestcell{\\nonesttables"
+                   "\\par}}\\pard\\intbl\\itap2 {\\'cf\\'b8\\'f2\\'f0}{\\nestcell{\\nonesttables"
+                   "\\par}}\\pard\\intbl\\itap2 {{\\*\\nesttableprops\\trowd\\cellx900\\cellx1800"
+                   "\\nestrow}{\\nonesttables\\par}}\\pard\\intbl {\\cell}{b\\cell}\\row\\pard y}")
+            << "a\nИван\nПётр\tb\ny";
+        QTest::newRow("picture") << "{\\rtf1 a{\\pict\\pngblip " +
+                                        pictureFile("png", {2, 2}).toHex() + "}b}"
+                                 << "ab";
+    }
+
+    void copiedText()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(QString, text);
+        vastrel::ui::TextPane pane(nullptr);
+        pane.setContent(QString::fromLatin1(rtf));
+        pane.setSelection(0, int(pane.plainText().size()));
+        QCOMPARE(pane.selectedText(), text);
+        for (int i = 0; i < text.size(); ++i) {
+            if (text[i] == u'\n' || text[i] == u'\t')
+                continue; // a selection over a cell's edge takes whole cells
+            pane.setSelection(i, 1);
+            QCOMPARE(pane.selectionStart(), i);
+            QCOMPARE(pane.selectedText(), text.mid(i, 1));
+        }
+    }
+
+    // Each row: how many pictures show, and the size of the last in a view 200 pixels wide.
+    void pictures_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QSizeF>("size");
+        const QByteArray png = pictureFile("png", {20, 10}).toHex();
+        QTest::newRow("png at its goal size and scale")
+            << "{\\rtf1 a{\\*\\shppict{\\pict\\picwgoal1200\\pichgoal600\\picscalex50\\picscaley50"
+               "\\pngblip " +
+                   png + "}}{\\nonshppict{\\pict\\wmetafile8 0100}}b}"
+            << 1 << QSizeF(40, 20);
+        QTest::newRow("jpeg scaled down to the width")
+            << "{\\rtf1{\\pict\\jpegblip " + pictureFile("jpeg", {400, 100}).toHex() + "}}" << 1
+            << QSizeF(192, 48); // 200 less the document's margins
+        QTest::newRow("other formats")
+            << "{\\rtf1{\\pict\\wmetafile8 " + png + "}{\\pict\\emfblip " + png + "}}" << 0
+            << QSizeF();
+        QTest::newRow("no png") << QByteArray("{\\rtf1{\\pict\\pngblip 0123456789abcdef}}") << 0
+                                << QSizeF();
+        QTest::newRow("hidden") << "{\\rtf1{\\v{\\pict\\pngblip " + png + "}}}" << 0 << QSizeF();
+    }
+
+    void pictures()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, count);
+        QFETCH(QSizeF, size);
+        const auto document = render(rtf);
+        document->setTextWidth(200);
+        QTextObjectInterface* handler =
+            document->documentLayout()->handlerForObject(QTextFormat::ImageObject);
+        int shown = 0;
+        QSizeF last;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                if (fragment.charFormat().isImageFormat()) {
+                    ++shown;
+                    last = handler->intrinsicSize(document.get(), fragment.position(),
+                                                  fragment.charFormat());
+                }
+            }
+        }
+        QCOMPARE(shown, count);
+        QCOMPARE(last, size);
+    }
+
+    // A picture is read scaled down to the largest side, and only within the pixel budget.
+    void pictureBounds()
+    {
+        const RtfPicture small{RtfPicture::Kind::Png, pictureFile("png", {20, 10})};
+        qint64 budget = 199;
+        QVERIFY(RtfPictures::read(small, budget).isNull());
+        budget = 200;
+        QCOMPARE(RtfPictures::read(small, budget).size(), QSize(20, 10));
+        QCOMPARE(budget, 0);
+        budget = RtfLimits::maxPicturePixels;
+        const RtfPicture wide{RtfPicture::Kind::Jpeg, pictureFile("jpeg", {4096, 16})};
+        QCOMPARE(RtfPictures::read(wide, budget).size(), QSize(RtfLimits::maxPictureSide, 8));
+    }
+
     void producers_data()
     {
         QTest::addColumn<QString>("file");
@@ -250,6 +381,10 @@ private Q_SLOTS:
                "costa 20 € all’ora. Tempo: 3′→ prossima prova.\n•\tPortare le corde "
                "di ricambio\n•\tScrivere la scaletta\nGiorno\nBrani\nMartedì\nAlba\n"
                "Sera\nNotte\nIl programma è sul sito.";
+        // Its pictures show as the object character of the rich text.
+        QTest::newRow("word-932") << "word-932.rtf"
+                                  << "Les Misérables, española, ¡sí!\nテスト测试\nOspiti\nИван\n"
+                                     "Пётр\nSala B\nFoto: \uFFFC\uFFFC";
         QTest::newRow("textedit")
             << "textedit.rtf"
             << "Appunti per il disco\nLe canzoni nuove sono sei; la più lunga "

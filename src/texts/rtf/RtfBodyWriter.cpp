@@ -9,20 +9,22 @@ namespace vastrel::texts {
 
 namespace {
 
-// Control characters other than the tab are no text a viewer could show.
-bool isControlCharacter(QChar c)
+// Control characters other than the tab, noncharacters and the object mark are
+// no text a viewer could show; the rich view keeps some of them as its own marks.
+bool isNoText(QChar c)
 {
-    return c.unicode() < 0x20 && c != u'\t';
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t') || (u >= 0xFDD0 && u <= 0xFDEF) || u == 0xFFFC || u >= 0xFFFE;
 }
 
 } // namespace
 
 void RtfBodyWriter::appendText(QStringView text, const RtfCharFormat& format)
 {
-    if (std::any_of(text.begin(), text.end(), isControlCharacter)) {
+    if (std::any_of(text.begin(), text.end(), isNoText)) {
         QString clean;
         std::copy_if(text.begin(), text.end(), std::back_inserter(clean),
-                     [](QChar c) { return !isControlCharacter(c); });
+                     [](QChar c) { return !isNoText(c); });
         appendText(clean, format);
         return;
     }
@@ -30,11 +32,21 @@ void RtfBodyWriter::appendText(QStringView text, const RtfCharFormat& format)
         return;
     // Past the limit a format change no longer starts a run, so that a file of
     // tiny runs cannot make the model large.
-    if (!m_runs.isEmpty() && (m_runs.last().format == format || m_runCount >= RtfLimits::maxRuns)) {
+    if (!m_runs.isEmpty() && ((m_runs.last().format == format && m_runs.last().picture < 0) ||
+                              m_runCount >= RtfLimits::maxRuns)) {
         m_runs.last().text.append(text);
         return;
     }
     m_runs.append(RtfRun{text.toString(), format});
+    ++m_runCount;
+}
+
+void RtfBodyWriter::appendPicture(RtfPicture picture, const RtfCharFormat& format)
+{
+    if (m_runCount >= RtfLimits::maxRuns || m_document.pictures.size() >= RtfLimits::maxPictures)
+        return;
+    m_runs.append(RtfRun{QString(), format, int(m_document.pictures.size())});
+    m_document.pictures.append(std::move(picture));
     ++m_runCount;
 }
 

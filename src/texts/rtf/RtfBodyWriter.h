@@ -13,6 +13,8 @@ class RtfBodyWriter
 {
 public:
     void appendText(QStringView text, const RtfCharFormat& format);
+    // Past the limits of runs or pictures a picture is left out.
+    void appendPicture(RtfPicture picture, const RtfCharFormat& format);
     void endParagraph(const RtfParagraphFormat& format, bool inTable);
     void endCell(const RtfParagraphFormat& format);
     void endRow(const RtfParagraphFormat& format, const QList<int>& rightEdges);

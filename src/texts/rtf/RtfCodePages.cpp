@@ -13,10 +13,12 @@ struct CharsetCodePage
     int codePage;
 };
 
+// ANSI (0) names Windows-1252 itself; DEFAULT (1) and unknown sets leave the
+// document's code page.
 constexpr CharsetCodePage kCharsets[] = {
-    {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},
-    {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257},
-    {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850},
+    {0, 1252},   {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},
+    {136, 950},  {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256},
+    {186, 1257}, {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850},
 };
 
 struct SymbolGlyph
@@ -77,8 +79,13 @@ QByteArray decoderName(int codePage)
         return QByteArrayLiteral("macintosh");
     case 65001:
         return QByteArrayLiteral("UTF-8");
+    // Windows code pages below 1000: Thai and the double-byte ones of East Asia.
     case 874:
-        return QByteArrayLiteral("windows-874");
+    case 932:
+    case 936:
+    case 949:
+    case 950:
+        return "windows-" + QByteArray::number(codePage);
     default:
         break;
     }

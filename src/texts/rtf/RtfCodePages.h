@@ -22,8 +22,8 @@ class RtfCodePages
 public:
     static constexpr int windows1252 = 1252;
 
-    // The code page a \fcharset value stands for; 0 when it leaves the
-    // document's own code page in force.
+    // The code page a \fcharset value stands for, which decides over the
+    // document's; 0 when it leaves the document's own code page in force.
     static int forCharset(int charset);
     static char16_t symbolCharacter(quint8 byte, RtfSymbolSet set);
 

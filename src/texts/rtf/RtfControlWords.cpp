@@ -1,6 +1,7 @@
 #include "RtfControlWords.h"
 
 #include "RtfDocument.h"
+#include "RtfGroupState.h"
 
 #include <algorithm>
 #include <iterator>
@@ -15,6 +16,7 @@ using W = RtfWord;
 // as Skip are dropped even when a writer leaves out the \* that would mark them
 // as ignorable; unknown \* destinations are dropped by the parser.
 constexpr RtfControlWord kWords[] = {
+    {"af", W::AssociatedFont},
     {"aftncn", W::Destination, int(RtfDestinationWord::Skip)},
     {"aftnsep", W::Destination, int(RtfDestinationWord::Skip)},
     {"aftnsepc", W::Destination, int(RtfDestinationWord::Skip)},
@@ -44,6 +46,7 @@ constexpr RtfControlWord kWords[] = {
     {"column", W::Par},
     {"cpg", W::FontCodePage},
     {"datastore", W::Destination, int(RtfDestinationWord::Skip)},
+    {"dbch", W::CharKind, int(RtfCharKind::Double)},
     {"deff", W::DefaultFont},
     {"dn", W::Down},
     {"docvar", W::Destination, int(RtfDestinationWord::Skip)},
@@ -81,11 +84,13 @@ constexpr RtfControlWord kWords[] = {
     {"headerf", W::Destination, int(RtfDestinationWord::Skip)},
     {"headerl", W::Destination, int(RtfDestinationWord::Skip)},
     {"headerr", W::Destination, int(RtfDestinationWord::Skip)},
+    {"hich", W::CharKind, int(RtfCharKind::High)},
     {"highlight", W::Background},
     {"i", W::Italic},
     {"info", W::Destination, int(RtfDestinationWord::Skip)},
     {"intbl", W::InTable},
     {"itap", W::TableLevel},
+    {"jpegblip", W::Picture, int(RtfPictureWord::Jpeg)},
     {"latentstyles", W::Destination, int(RtfDestinationWord::Skip)},
     {"ldblquote", W::Character, 0x201C},
     {"li", W::LeftIndent},
@@ -93,7 +98,9 @@ constexpr RtfControlWord kWords[] = {
     {"line", W::Line},
     {"listoverridetable", W::Destination, int(RtfDestinationWord::Skip)},
     {"listtable", W::Destination, int(RtfDestinationWord::Skip)},
+    {"loch", W::CharKind, int(RtfCharKind::Low)},
     {"lquote", W::Character, 0x2018},
+    {"ltrch", W::CharKind, int(RtfCharKind::Any)},
     {"ltrmark", W::Character, 0x200E},
     {"mac", W::CodePage, 10000},
     {"mmathPr", W::Destination, int(RtfDestinationWord::Skip)},
@@ -109,9 +116,14 @@ constexpr RtfControlWord kWords[] = {
     {"pc", W::CodePage, 437},
     {"pca", W::CodePage, 850},
     {"pgdsctbl", W::Destination, int(RtfDestinationWord::Skip)},
-    {"pict", W::Destination, int(RtfDestinationWord::Skip)},
+    {"pichgoal", W::Picture, int(RtfPictureWord::GoalHeight)},
+    {"picscalex", W::Picture, int(RtfPictureWord::ScaleX)},
+    {"picscaley", W::Picture, int(RtfPictureWord::ScaleY)},
+    {"pict", W::Destination, int(RtfDestinationWord::Picture)},
+    {"picwgoal", W::Picture, int(RtfPictureWord::GoalWidth)},
     {"plain", W::Plain},
     {"pn", W::Destination, int(RtfDestinationWord::Skip)},
+    {"pngblip", W::Picture, int(RtfPictureWord::Png)},
     {"pntxta", W::Destination, int(RtfDestinationWord::Skip)},
     {"pntxtb", W::Destination, int(RtfDestinationWord::Skip)},
     {"qc", W::Align, int(RtfAlignment::Center)},
@@ -129,11 +141,13 @@ constexpr RtfControlWord kWords[] = {
     {"row", W::Row},
     {"rquote", W::Character, 0x2019},
     {"rsidtbl", W::Destination, int(RtfDestinationWord::Skip)},
+    {"rtlch", W::CharKind, int(RtfCharKind::Any)},
     {"rtlmark", W::Character, 0x200F},
     {"sa", W::SpaceAfter},
     {"sb", W::SpaceBefore},
     {"scaps", W::SmallCaps},
     {"sect", W::Par},
+    {"shppict", W::Destination, int(RtfDestinationWord::PictureGroup)},
     {"sl", W::LineSpacing},
     {"slmult", W::LineMultiple},
     {"strike", W::Strike},

@@ -23,6 +23,8 @@ enum class RtfWord : unsigned char
     Up,
     Down,
     Font,
+    AssociatedFont,
+    CharKind, // argument: RtfCharKind
     FontSize,
     Foreground,
     Background,
@@ -62,7 +64,18 @@ enum class RtfWord : unsigned char
     Red,
     Green,
     Blue,
+    Picture,     // argument: RtfPictureWord
     Destination, // argument: RtfDestinationWord
+};
+
+enum class RtfPictureWord : unsigned char
+{
+    Png,
+    Jpeg,
+    GoalWidth,
+    GoalHeight,
+    ScaleX,
+    ScaleY,
 };
 
 enum class RtfDestinationWord : unsigned char
@@ -75,6 +88,8 @@ enum class RtfDestinationWord : unsigned char
     FieldResult,
     Object,
     ObjectResult,
+    Picture,
+    PictureGroup, // holds a \pict; its group reads on as before
     Upr,
     UprUnicode,
 };

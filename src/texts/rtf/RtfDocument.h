@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <variant>
@@ -70,6 +71,22 @@ struct RtfRun
 {
     QString text;
     RtfCharFormat format;
+    int picture = -1; // index in RtfDocument::pictures, shown before the text
+};
+
+// A picture in a format the program shows, with the data its writer stored.
+struct RtfPicture
+{
+    enum class Kind : quint8
+    {
+        Png,
+        Jpeg
+    };
+
+    Kind kind = Kind::Png;
+    QByteArray data;
+    int width = 0; // the size shown, in twips; 0: the size of the picture's pixels
+    int height = 0;
 };
 
 enum class RtfAlignment : quint8
@@ -123,6 +140,7 @@ using RtfBlock = std::variant<RtfParagraph, RtfTable>;
 struct RtfDocument
 {
     QList<RtfBlock> blocks;
+    QList<RtfPicture> pictures;
 };
 
 } // namespace vastrel::texts

@@ -1,17 +1,21 @@
 #include "RtfDocumentBuilder.h"
 
+#include "RtfPictures.h"
 #include "RtfTextFormats.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextTable>
+#include <QUrl>
 
 namespace vastrel::texts {
 
 void RtfDocumentBuilder::build(const RtfDocument& document, QTextDocument& into)
 {
     into.clear();
+    RtfPictures::install(into);
     RtfDocumentBuilder builder;
+    builder.m_pictures = &document.pictures;
     QTextCursor cursor(&into);
     cursor.beginEditBlock();
     builder.m_cursor = &cursor;
@@ -43,8 +47,29 @@ void RtfDocumentBuilder::writeParagraph(QTextCursor& cursor, const RtfParagraph&
         cursor.mergeBlockCharFormat(markFormat);
     }
     blockUsed = true;
-    for (const RtfRun& run : paragraph.runs)
-        cursor.insertText(run.text, RtfTextFormats::character(run.format));
+    for (const RtfRun& run : paragraph.runs) {
+        const QTextCharFormat format = RtfTextFormats::character(run.format);
+        if (run.picture >= 0)
+            writePicture(cursor, run.picture, format);
+        cursor.insertText(run.text, format);
+    }
+}
+
+void RtfDocumentBuilder::writePicture(QTextCursor& cursor, int index, const QTextCharFormat& format)
+{
+    const RtfPicture& picture = m_pictures->at(index);
+    const QImage image = RtfPictures::read(picture, m_pixelBudget);
+    if (image.isNull())
+        return;
+    const QString name = QStringLiteral("rtf-picture:%1").arg(index);
+    cursor.document()->addResource(QTextDocument::ImageResource, QUrl(name), image);
+    QTextImageFormat shown;
+    shown.merge(format);
+    shown.setName(name);
+    const bool sized = picture.width > 0 && picture.height > 0;
+    shown.setWidth(sized ? RtfTextFormats::pixels(picture.width) : image.width());
+    shown.setHeight(sized ? RtfTextFormats::pixels(picture.height) : image.height());
+    cursor.insertImage(shown);
 }
 
 void RtfDocumentBuilder::writeTable(const RtfTable& table)

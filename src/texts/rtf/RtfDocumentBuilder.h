@@ -1,7 +1,9 @@
 #pragma once
 
 #include "RtfDocument.h"
+#include "RtfLimits.h"
 
+class QTextCharFormat;
 class QTextCursor;
 class QTextDocument;
 class QTextTable;
@@ -9,7 +11,8 @@ class QTextTable;
 namespace vastrel::texts {
 
 // Writes the document model into a QTextDocument through QTextCursor. Automatic
-// colours set nothing, so the viewer's palette (light or dark) applies.
+// colours set nothing, so the viewer's palette (light or dark) applies. Pictures
+// become images of the document's resources, drawn by RtfPictures.
 class RtfDocumentBuilder
 {
 public:
@@ -18,10 +21,13 @@ public:
 private:
     void writeBlock(const RtfBlock& block);
     void writeParagraph(QTextCursor& cursor, const RtfParagraph& paragraph, bool& blockUsed);
+    void writePicture(QTextCursor& cursor, int index, const QTextCharFormat& format);
     void writeTable(const RtfTable& table);
     void fillCell(QTextTable& table, int row, int column, const RtfTableCell& cell);
 
     QTextCursor* m_cursor = nullptr;
+    const QList<RtfPicture>* m_pictures = nullptr;
+    qint64 m_pixelBudget = RtfLimits::maxPicturePixels;
     bool m_blockUsed = false; // the cursor's block already holds a paragraph
 };
 

@@ -25,6 +25,13 @@ struct RtfLimits
     static constexpr int maxParagraphs = 200000;
     static constexpr int maxCellsPerRow = 64;
     static constexpr int maxTabStops = 32;
+    // Pictures past the count show nothing; their data is bounded by the input.
+    static constexpr int maxPictures = 1000;
+    // Pictures are shown at most this large, read scaled down when larger; the
+    // pixels decoded for all the pictures of a document stay within the budget
+    // (a PNG decodes whole before it is scaled). Past it pictures show nothing.
+    static constexpr int maxPictureSide = 2048;
+    static constexpr qint64 maxPicturePixels = 32 * 1024 * 1024;
     // Lengths in twips: 22 inches, the widest page the format allows.
     static constexpr int maxLength = 31680;
     static constexpr int minHalfPoints = 2;

@@ -52,7 +52,8 @@ RtfDocument RtfParser::parse()
 bool RtfParser::isSkipped() const
 {
     const RtfDestination d = m_stack.last().destination;
-    return d == RtfDestination::Skip || d == RtfDestination::Object || d == RtfDestination::Upr;
+    return d == RtfDestination::Skip || d == RtfDestination::Object || d == RtfDestination::Upr ||
+           d == RtfDestination::Picture;
 }
 
 void RtfParser::resetBetweenGroups()
@@ -81,8 +82,12 @@ bool RtfParser::endGroup()
     }
     if (m_stack.size() == 2)
         return false; // keep the outermost state for the last paragraph
-    if (m_stack.size() > 2)
+    if (m_stack.size() > 2) {
+        if (state().destination == RtfDestination::Picture &&
+            m_stack[m_stack.size() - 2].destination != RtfDestination::Picture)
+            finishPicture();
         m_stack.removeLast();
+    }
     return true; // a '}' before any '{' is ignored
 }
 
@@ -121,6 +126,10 @@ void RtfParser::onWord(const RtfToken& token)
         break;
     case RtfDestination::ColorTable:
         m_colors.onWord(*entry, token);
+        break;
+    case RtfDestination::Picture:
+        if (entry->word == RtfWord::Picture)
+            m_picture.onWord(*entry, token);
         break;
     default:
         break;
@@ -161,6 +170,11 @@ void RtfParser::onDestination(RtfDestinationWord word)
     case D::FieldResult:
         showFieldResult();
         break;
+    case D::Picture:
+        startPicture();
+        break;
+    case D::PictureGroup:
+        break;
     case D::Object:
     case D::Upr:
         s.outer = s.destination;
@@ -184,6 +198,24 @@ void RtfParser::showFieldResult()
     const QString link = m_fields.link(s.field);
     if (!link.isEmpty())
         s.format.link = link;
+}
+
+// Pictures show in the body only, and not when hidden.
+void RtfParser::startPicture()
+{
+    RtfGroupState& s = state();
+    if (s.destination != RtfDestination::Body || s.hidden) {
+        s.destination = RtfDestination::Skip;
+        return;
+    }
+    s.destination = RtfDestination::Picture;
+    m_picture.start();
+}
+
+void RtfParser::finishPicture()
+{
+    if (std::optional<RtfPicture> picture = m_picture.take())
+        m_body.appendPicture(std::move(*picture), bodyFormat());
 }
 
 bool RtfParser::onCharacterWord(const RtfControlWord& entry, const RtfToken& token)
@@ -291,6 +323,8 @@ void RtfParser::onText(QStringView text)
         text = text.sliced(pair ? 2 : 1);
         --m_fallback;
     }
+    if (state().destination == RtfDestination::Picture)
+        m_picture.appendHex(text);
     if (isSkipped())
         return;
     qsizetype i = 0;
@@ -316,7 +350,7 @@ void RtfParser::onByte(quint8 byte)
 
 const RtfFont* RtfParser::currentFont() const
 {
-    const int font = m_stack.last().font;
+    const int font = m_stack.last().textFont();
     return m_fonts.find(font >= 0 ? font : m_defaultFont);
 }
 
@@ -376,13 +410,17 @@ void RtfParser::routeText(QStringView text)
 
 void RtfParser::writeBody(QStringView text)
 {
-    const RtfGroupState& s = state();
-    RtfCharFormat format = s.format;
+    m_body.appendText(text, bodyFormat());
+}
+
+RtfCharFormat RtfParser::bodyFormat() const
+{
+    RtfCharFormat format = m_stack.last().format;
     if (const RtfFont* font = currentFont(); font && font->symbols == RtfSymbolSet::None) {
         format.fontFamily = font->name;
         format.fontKind = font->kind;
     }
-    m_body.appendText(text, format);
+    return format;
 }
 
 } // namespace vastrel::texts

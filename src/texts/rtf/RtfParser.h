@@ -8,6 +8,7 @@
 #include "RtfFields.h"
 #include "RtfFontTable.h"
 #include "RtfGroupState.h"
+#include "RtfPictureReader.h"
 #include "RtfTextDecoder.h"
 #include "RtfTokenizer.h"
 
@@ -40,6 +41,8 @@ private:
 
     void onDestination(RtfDestinationWord word);
     void showFieldResult();
+    void startPicture();
+    void finishPicture();
     bool onCharacterWord(const RtfControlWord& entry, const RtfToken& token);
     void onBodyWord(const RtfControlWord& entry, const RtfToken& token);
 
@@ -50,6 +53,7 @@ private:
     void flushSurrogate();
     void routeText(QStringView text);
     void writeBody(QStringView text);
+    RtfCharFormat bodyFormat() const;
 
     RtfTokenizer m_tokens;
     QList<RtfGroupState> m_stack;
@@ -62,6 +66,7 @@ private:
     RtfFields m_fields;
     RtfFontTable m_fonts;
     RtfColorTable m_colors;
+    RtfPictureReader m_picture;
     RtfTextDecoder m_text;
     RtfBodyWriter m_body;
 };

@@ -19,6 +19,13 @@ int length(const RtfToken& token)
     return qBound(-RtfLimits::maxLength, token.parameter, RtfLimits::maxLength);
 }
 
+// After \loch, \hich or \dbch a font word names the font of those characters.
+void setKindFont(RtfGroupState& state, int font)
+{
+    if (state.charKind != RtfCharKind::Any)
+        state.kindFonts[size_t(state.charKind) - 1] = font;
+}
+
 int halfPoints(const RtfToken& token)
 {
     if (!token.hasParameter || token.parameter <= 0)
@@ -42,6 +49,8 @@ bool RtfPropertyWords::applyCharacter(RtfGroupState& state, const RtfControlWord
     case RtfWord::Plain:
         f = RtfCharFormat();
         state.font = -1;
+        state.charKind = RtfCharKind::Any;
+        state.kindFonts.fill(-1);
         state.hidden = false;
         return true;
     case RtfWord::Bold:
@@ -88,6 +97,13 @@ bool RtfPropertyWords::applyCharacter(RtfGroupState& state, const RtfControlWord
     }
     case RtfWord::Font:
         state.font = token.hasParameter ? token.parameter : 0;
+        setKindFont(state, state.font);
+        return true;
+    case RtfWord::AssociatedFont:
+        setKindFont(state, token.parameter);
+        return true;
+    case RtfWord::CharKind:
+        state.charKind = RtfCharKind(entry.argument);
         return true;
     case RtfWord::FontSize:
         f.halfPoints = halfPoints(token);

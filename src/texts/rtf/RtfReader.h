@@ -12,12 +12,13 @@ namespace vastrel::texts {
 //
 // Shown as written: character and paragraph formats, colours, fonts, code
 // pages, Unicode, links, list markers (as the text the writer put before each
-// item), table cells. Approximated: tables get their column widths and thin
-// borders but not the writer's borders, shading or row heights; nested tables
-// become paragraphs of the outer cell; numbering that a writer leaves to its
-// list table without marker text shows no numbers; styles apply only as the
-// formats writers repeat in the text. Left out: pictures and embedded objects
-// (their results show), footnotes, headers and footers, hidden text.
+// item), table cells, PNG and JPEG pictures in the text. Approximated: tables
+// get their column widths and thin borders but not the writer's borders,
+// shading or row heights; nested tables become paragraphs of the outer cell;
+// numbering that a writer leaves to its list table without marker text shows
+// no numbers; styles apply only as the formats writers repeat in the text.
+// Left out: pictures in other formats or in shapes, embedded objects (their
+// results show), footnotes, headers and footers, hidden text.
 class RtfReader
 {
 public:

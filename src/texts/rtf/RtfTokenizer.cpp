@@ -17,17 +17,6 @@ bool isDigit(char16_t c)
     return c >= u'0' && c <= u'9';
 }
 
-int hexValue(char16_t c)
-{
-    if (isDigit(c))
-        return c - u'0';
-    if (c >= u'a' && c <= u'f')
-        return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F')
-        return c - u'A' + 10;
-    return -1;
-}
-
 bool isIgnoredUnit(char16_t c)
 {
     return c == u'\r' || c == u'\n' || c == 0;
@@ -137,8 +126,8 @@ RtfToken RtfTokenizer::readHexByte()
     RtfToken token;
     int value = 0;
     int digits = 0;
-    while (digits < 2 && !atEnd() && hexValue(peek()) >= 0) {
-        value = value * 16 + hexValue(peek());
+    while (digits < 2 && !atEnd() && rtfHexValue(peek()) >= 0) {
+        value = value * 16 + rtfHexValue(peek());
         ++digits;
         ++m_pos;
     }
