@@ -89,7 +89,7 @@ TrackListContent TrackListBuilder::build(const QString& root, const QStringList&
                                          bool alphabetical, int showFilter, DirectoryCache& cache,
                                          const platform::WorkPool::Progress& progress)
 {
-    const QList<AlbumContent> albums = platform::WorkPool::map<AlbumContent>(
+    QList<AlbumContent> albums = platform::WorkPool::map<AlbumContent>(
         checkedAlbums.size(),
         [&](qsizetype i) {
             const QString& album = checkedAlbums.at(i);
@@ -100,20 +100,21 @@ TrackListContent TrackListBuilder::build(const QString& root, const QStringList&
             return c;
         },
         progress);
-    return merged(albums, alphabetical);
+    return merged(std::move(albums), alphabetical);
 }
 
 // The albums' rows and notes in the order of the checked albums.
-TrackListContent TrackListBuilder::merged(const QList<AlbumContent>& albums, bool alphabetical)
+TrackListContent TrackListBuilder::merged(QList<AlbumContent>&& albums, bool alphabetical)
 {
     TrackListContent content;
     qsizetype tracks = 0;
     for (const AlbumContent& c : albums)
         tracks += c.tracks.size();
     content.tracks.reserve(tracks);
-    for (const AlbumContent& c : albums) {
-        content.tracks.append(c.tracks);
-        content.pictures.append(c.pictures);
+    // The rows are moved, not copied: F1 over a big collection merges over a hundred thousand.
+    for (AlbumContent& c : albums) {
+        content.tracks.append(std::move(c.tracks));
+        content.pictures.append(std::move(c.pictures));
         if (!content.albumNotes.isEmpty())
             content.albumNotes += kCrLf + kCrLf + kCrLf + kCrLf;
         content.albumNotes += c.note;

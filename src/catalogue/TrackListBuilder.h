@@ -45,7 +45,7 @@ private:
     static void addPictures(const QString& root, const QString& album,
                             platform::DirectoryCache& cache, QList<ListRow>& rows);
     static QString note(const QString& root, const QString& album, platform::DirectoryCache& cache);
-    static TrackListContent merged(const QList<AlbumContent>& albums, bool alphabetical);
+    static TrackListContent merged(QList<AlbumContent>&& albums, bool alphabetical);
 };
 
 } // namespace vastrel::catalogue
