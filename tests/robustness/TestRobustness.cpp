@@ -157,7 +157,9 @@ QStringList session(const QString& root)
         QTest::mouseClick(w, b);
     };
     const auto key = [&](Qt::Key k, Qt::KeyboardModifiers m = {}) {
-        QWidget* focused = QApplication::focusWidget();
+        // The main window's own focus: just after the About window closes, the application's
+        // focus may still be on that hidden window until the main one is active again.
+        QWidget* focused = p.window().focusWidget();
         QTest::keyClick(focused ? focused : &p.window(), k, m);
     };
     const QList<std::pair<const char*, std::function<void()>>> steps{
