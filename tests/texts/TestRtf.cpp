@@ -75,6 +75,11 @@ QVariant formatOf(const QTextDocument& document, const QString& text, const QStr
                              .arg(table->cellAt(at.position()).row())
                              .arg(table->cellAt(at.position()).column())
                        : QStringLiteral("none")},
+        {"width", table ? table->format()
+                              .columnWidthConstraints()
+                              .value(table->cellAt(at.position()).column())
+                              .rawValue()
+                        : -1.0},
     };
     return at.isNull() ? QVariant(QStringLiteral("no ") + text) : properties.value(name, name);
 }
@@ -385,6 +390,8 @@ private Q_SLOTS:
         QTest::newRow("word-932") << "word-932.rtf"
                                   << "Les Misérables, española, ¡sí!\nテスト测试\nOspiti\nИван\n"
                                      "Пётр\nSala B\nFoto: \uFFFC\uFFFC";
+        QTest::newRow("generator-1251") << "generator-1251.rtf"
+                                        << "Elenco ospiti\nSala A\nИван\nПётр\nОльга\nМария\nFine";
         QTest::newRow("textedit")
             << "textedit.rtf"
             << "Appunti per il disco\nLe canzoni nuove sono sei; la più lunga "
@@ -420,6 +427,9 @@ private Q_SLOTS:
                 row(file, "rossa", "foreground", "#c0392b");
         }
         row("word", "sito", "link", "https://example.org/prove");
+        // The nested rows' properties leave the outer table as it is.
+        row("generator-1251", "Мария", "cell", "0,1");
+        row("generator-1251", "Мария", "width", 200.0);
     }
 
     void keyFormats()
