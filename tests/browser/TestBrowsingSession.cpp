@@ -294,9 +294,13 @@ void TestBrowsingSession::gestures_data()
     QTest::newRow("an empty collection explains itself; the counts stay")
         << QStringList{"root vuota/", "refresh"}
         << QStringList{"albums: ", "placeholder: <root>/vuota/", "commands: - - - -"};
-    QTest::newRow("show filter: only duplicates, then only originals")
+    QTest::newRow("show filter: only duplicates")
         << QStringList{"album 0", "filter 0"}
         << QStringList{"albums: [1983] Terra", "tracks: ", "pane: Intro|"};
+    QTest::newRow("show filter: only duplicates, then only originals: the hidden album is back "
+                  "unchecked")
+        << QStringList{"album 0", "filter 0", "filter 1"}
+        << QStringList{"albums: [1979] Alba, [1990] Zeta", "tracks: ", "pane: Intro|"};
     QTest::newRow("originals only: the duplicate's album is not listed")
         << QStringList{"filter 1", "all albums"}
         << QStringList{"albums: *[1979] Alba, *[1990] Zeta"};
