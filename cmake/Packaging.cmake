@@ -21,7 +21,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads the X11 and Wayland platforms as plugins, which no library dependency names.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 # xdg-open hands the playlist to the player; the window fonts are Liberation Sans and
-# DejaVu Sans Mono; Qt's translations give the print dialogs their Italian texts.
+# DejaVu Sans Mono; Qt's translations give its buttons and dialogs their Italian texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "xdg-utils, fonts-liberation, fonts-dejavu-core, qt6-translations-l10n")
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Blanks.h"
+
 #include <QString>
 
 namespace vastrel::catalogue {
@@ -21,8 +23,9 @@ public:
 
     const QString& field() const { return m_field; }
     const QString& path() const { return m_path; }
-    // The display field with blanks trimmed at both ends: what the user reads.
-    QString title() const { return m_field.trimmed(); }
+    // The display field with blanks trimmed at both ends, and only blanks: what the user
+    // reads and the title search looks in.
+    QString title() const { return platform::Blanks::trim(m_field); }
     // The row as one string, padding included.
     QString text() const;
     // Character i of text(), without building it.

@@ -107,10 +107,11 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     m_frmVL->setAboutWindow(m_frmInfo.get());
     // A help request shows the About window and ends the program.
     if (o.help) {
-        const QSize about = m_frmInfo->frameGeometry().size();
-        m_frmInfo->move((m_state.screen.width() - about.width()) / 2,
-                        (m_state.screen.height() - about.height()) / 2);
-        m_frmInfo->exec();
+        const QSize screen = m_state.screen;
+        m_frmInfo->execPlaced([screen](QSize about) {
+            return QPoint((screen.width() - about.width()) / 2,
+                          (screen.height() - about.height()) / 2);
+        });
         return false;
     }
     return true;

@@ -48,16 +48,19 @@ std::optional<OptionParser::Root> OptionParser::rootOption(const QStringList& ar
     const qsizetype at = upper.indexOf(name);
     if (at < 0)
         return std::nullopt;
-    // The end of the argument that holds the option's name.
-    qsizetype end = 0;
-    for (const QString& argument : arguments) {
-        end += argument.size();
-        if (end > at)
-            break;
-        ++end;
-    }
+    // The argument that holds the option's name, and where it begins in the joined text.
+    qsizetype index = 0;
+    qsizetype begin = 0;
+    while (begin + arguments[index].size() < at + name.size())
+        begin += arguments[index++].size() + 1;
+    const qsizetype valueAt = at + name.size();
+    qsizetype end = begin + arguments[index].size();
+    // "/ROOT: /media/Musica": the shell hands the folder over as the next argument.
+    const QString attached = arguments[index].sliced(valueAt - begin);
+    if (platform::Blanks::trim(attached).isEmpty() && index + 1 < arguments.size())
+        end += 1 + arguments[index + 1].size();
     Root root;
-    root.value = commandLine(arguments).mid(at + name.size(), end - at - name.size());
+    root.value = commandLine(arguments).mid(valueAt, end - valueAt);
     root.blankedOptionText = upper;
     root.blankedOptionText.replace(at, end - at, QString(end - at, u' '));
     return root;

@@ -8,8 +8,9 @@ namespace vastrel::startup {
 
 // Reads the command line. The options are looked for anywhere in the upper-cased text, in
 // any order; their effects come out in a fixed order. The value of "/ROOT:" runs to the end
-// of the argument that holds it (Linux paths contain "/") and is blanked out before the
-// other options are looked for, so "/ROOT:/media/Testi/2000" is not also "/TESTI" and "/2".
+// of the argument that holds it (Linux paths contain "/"), or is the next argument when
+// nothing but blanks follows the name ("/ROOT: folder"). It is blanked out before the other
+// options are looked for, so "/ROOT:/media/Testi/2000" is not also "/TESTI" and "/2".
 class OptionParser
 {
 public:

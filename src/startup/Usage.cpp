@@ -14,7 +14,7 @@ QString Usage::help()
         "Sfoglia una collezione musicale conservata in cartelle, senza mai modificarla.\n"
         "\n"
         "Opzioni (maiuscole o minuscole, in qualsiasi ordine):\n"
-        "  /ROOT:cartella   apre la collezione in quella cartella\n"
+        "  /ROOT:cartella   apre la collezione in quella cartella (anche /ROOT: cartella)\n"
         "  /DUPLICATI       elenca solo gli album con duplicati\n"
         "  /ORIGINALI       elenca solo gli album con brani originali\n"
         "  /2               apre la finestra a metà altezza\n"

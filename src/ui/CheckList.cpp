@@ -65,10 +65,14 @@ void CheckList::paintEvent(QPaintEvent* event)
 void CheckList::mousePressEvent(QMouseEvent* event)
 {
     Q_EMIT mouseDown(event->button(), platform::modifiersOf(event->modifiers()));
+    // Only the left button chooses a row: a right or middle press leaves the current row,
+    // and so the picture shown, as they are.
+    if (event->button() != Qt::LeftButton)
+        return;
     const QModelIndex current = currentIndex();
     const bool onCurrent = current.isValid() && indexAt(event->position().toPoint()) == current;
     QListView::mousePressEvent(event);
-    if (onCurrent && event->button() == Qt::LeftButton)
+    if (onCurrent)
         Q_EMIT currentRowPressed();
 }
 

@@ -9,7 +9,7 @@ namespace vastrel::ui {
 
 // A list of the main window, with check boxes or without. It reports key and mouse presses
 // before it handles them, so that the modifiers of a gesture are known before the mark
-// that the gesture changes.
+// that the gesture changes. Only the left button makes a row current.
 class CheckList : public QListView
 {
     Q_OBJECT

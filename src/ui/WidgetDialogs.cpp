@@ -1,38 +1,12 @@
 #include "WidgetDialogs.h"
 
-#include <QCoreApplication>
 #include <QInputDialog>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QTranslator>
 
 namespace vastrel::ui {
-
-namespace {
-
-// Qt's own texts of the print dialogs in Italian, for as long as one of them is open: the
-// other boxes keep the texts they have always had.
-class ItalianPrintDialogs
-{
-public:
-    ItalianPrintDialogs()
-    {
-        if (m_translator.load(QStringLiteral("qtbase_it"),
-                              QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(&m_translator);
-    }
-    ~ItalianPrintDialogs() { QCoreApplication::removeTranslator(&m_translator); }
-    ItalianPrintDialogs(const ItalianPrintDialogs&) = delete;
-    ItalianPrintDialogs& operator=(const ItalianPrintDialogs&) = delete;
-
-private:
-    QTranslator m_translator;
-};
-
-} // namespace
 
 bool WidgetDialogs::message(QWidget* parent, Icon icon, const QString& title, const QString& text,
                             bool withCancel)
@@ -66,7 +40,6 @@ QString WidgetDialogs::input(QWidget* parent, const QString& title, const QStrin
 
 bool WidgetDialogs::print(QWidget* parent, QPrinter& printer)
 {
-    const ItalianPrintDialogs italian;
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Vastrel - Stampa"));
     return dialog.exec() == QDialog::Accepted;
@@ -75,7 +48,6 @@ bool WidgetDialogs::print(QWidget* parent, QPrinter& printer)
 void WidgetDialogs::preview(QWidget* parent, QPrinter& printer,
                             const std::function<void(QPrinter*)>& paint)
 {
-    const ItalianPrintDialogs italian;
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Vastrel - Anteprima di stampa"));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);

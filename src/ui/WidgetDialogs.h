@@ -1,10 +1,13 @@
 #pragma once
 
+#include "ItalianQtTexts.h"
 #include "platform/Dialogs.h"
 
 namespace vastrel::ui {
 
-// The real message and input boxes and print dialogs.
+// The real message and input boxes and print dialogs. The program makes one at start-up
+// and keeps it for the whole run, and with it Qt's own texts in Italian: "Annulla", not
+// "Cancel", in every box.
 class WidgetDialogs : public platform::Dialogs
 {
 public:
@@ -15,6 +18,9 @@ public:
     bool print(QWidget* parent, QPrinter& printer) override;
     void preview(QWidget* parent, QPrinter& printer,
                  const std::function<void(QPrinter*)>& paint) override;
+
+private:
+    ItalianQtTexts m_italian;
 };
 
 } // namespace vastrel::ui

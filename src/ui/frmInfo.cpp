@@ -27,7 +27,7 @@ QFont serifTitleFont()
 
 frmInfo::frmInfo(browser::ModuleState& state, platform::Dialogs& dialogs, const QIcon& icon,
                  QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       m_state(state), m_dialogs(dialogs)
 {
@@ -155,6 +155,37 @@ void frmInfo::reject()
 void frmInfo::cmdOK_Click()
 {
     hide();
+}
+
+void frmInfo::execPlaced(const std::function<QPoint(QSize)>& place, QSize frame)
+{
+    m_place = place;
+    const QSize known = frameGeometry().size() - size();
+    applyPlace(known.isNull() ? frame : known);
+    exec();
+    m_place = nullptr;
+}
+
+void frmInfo::applyPlace(QSize frame)
+{
+    m_placedFrame = frame;
+    move(m_place(size() + frame));
+}
+
+bool frmInfo::event(QEvent* event)
+{
+    const bool handled = QDialog::event(event);
+    const auto type = event->type();
+    if (m_place && isVisible() &&
+        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        const QSize frame = frameGeometry().size() - size();
+        if (!frame.isNull()) {
+            if (frame != m_placedFrame)
+                applyPlace(frame);
+            m_place = nullptr;
+        }
+    }
+    return handled;
 }
 
 void frmInfo::showEvent(QShowEvent* event)

@@ -3,6 +3,7 @@
 #include "browser/ModuleState.h"
 
 #include <QDialog>
+#include <functional>
 
 class QLabel;
 class QGroupBox;
@@ -31,6 +32,11 @@ public:
 
     static QString versionCaption(const QString& designCaption, int major, int minor);
 
+    // Shows the window modally where place puts a window of its outer size, frame
+    // included. Before its first showing the window has no frame yet: frame is the one it
+    // is expected to get, and it is placed again once the window system has framed it.
+    void execPlaced(const std::function<QPoint(QSize outer)>& place, QSize frame = QSize(0, 0));
+
     static constexpr auto kUrl = "https://vastrel.example.org/";
     static constexpr auto kMail = "korvi@vastrel.example.org";
 
@@ -38,9 +44,11 @@ public Q_SLOTS:
     void reject() override;
 
 protected:
+    bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
+    void applyPlace(QSize frame);
     void createControls(const QIcon& icon);
     QWidget* createProgramFrame(const QIcon& icon);
     void Form_Activate();
@@ -57,6 +65,8 @@ private:
     QPushButton* cmdOK = nullptr;
     QPlainTextEdit* txtReadMe = nullptr;
     QString m_readMeTag;
+    std::function<QPoint(QSize)> m_place;
+    QSize m_placedFrame;
 };
 
 } // namespace vastrel::ui

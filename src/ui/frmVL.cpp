@@ -783,17 +783,17 @@ void frmVL::imgInfo_MouseDown()
 {
     if (m_about == nullptr)
         return;
-    // Before its first showing the About window has no frame yet; it will get one like the
-    // main window's, and the outer size keeps it on the screen.
-    QSize about = m_about->frameGeometry().size();
-    if (about == m_about->size())
-        about += frameGeometry().size() - size();
-    const QPoint at = aboutPosition(frameGeometry(), about, m_state.screen, m_state.borderWidth,
-                                    m_state.captionHeight);
+    // Its outer size keeps it centred and on the screen; before its first showing, its frame
+    // is expected to be like the main window's.
+    const QRect main = frameGeometry();
     ui.imgInfo->hide();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    m_about->move(at);
-    m_about->exec();
+    m_about->execPlaced(
+        [this, main](QSize about) {
+            return aboutPosition(main, about, m_state.screen, m_state.borderWidth,
+                                 m_state.captionHeight);
+        },
+        main.size() - size());
     ui.imgInfo->show();
     Form_Activate();
 }

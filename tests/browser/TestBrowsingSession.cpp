@@ -276,6 +276,9 @@ void TestBrowsingSession::gestures_data()
         << QStringList{"all albums", "track 0", "titles SER"}
         << QStringList{"tracks: 01 - Uno  [1979], 02 - Due  [1979], *01 - Sera  [1983] >> [1979], "
                        "01 - Alba  [1990]"};
+    QTest::newRow("a name that begins with a no-break space keeps it, shown and searched")
+        << QStringList{"write [1990] Zeta/Testi/\u00a0Notte.txt", "album 2", "titles \u00a0N"}
+        << QStringList{"tracks: 01 - Alba  [1990], *\u00a0Notte  [1990]", "pane: x"};
     QTest::newRow("the order switch: marks follow their tracks")
         << QStringList{"all albums", "track 3 ctrl", "track 1 ctrl", "az on"}
         << QStringList{"tracks: *Alba  [1990], *Due  [1979], Sera  [1983] >> [1979], Uno  [1979]",
@@ -291,9 +294,13 @@ void TestBrowsingSession::gestures_data()
     QTest::newRow("an empty collection explains itself; the counts stay")
         << QStringList{"root vuota/", "refresh"}
         << QStringList{"albums: ", "placeholder: <root>/vuota/", "commands: - - - -"};
-    QTest::newRow("show filter: only duplicates, then only originals")
+    QTest::newRow("show filter: only duplicates")
         << QStringList{"album 0", "filter 0"}
         << QStringList{"albums: [1983] Terra", "tracks: ", "pane: Intro|"};
+    QTest::newRow("show filter: only duplicates, then only originals: the hidden album is back "
+                  "unchecked")
+        << QStringList{"album 0", "filter 0", "filter 1"}
+        << QStringList{"albums: [1979] Alba, [1990] Zeta", "tracks: ", "pane: Intro|"};
     QTest::newRow("originals only: the duplicate's album is not listed")
         << QStringList{"filter 1", "all albums"}
         << QStringList{"albums: *[1979] Alba, *[1990] Zeta"};

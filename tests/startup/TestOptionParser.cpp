@@ -48,6 +48,15 @@ private Q_SLOTS:
             "/media/La Musica/");
         row("relative root", {"/ROOT:Musica/../Dischi"}, "", standard, "/home/utente/Dischi/");
         row("MAX inside the root value", {"/ROOT:/dischi/max"}, "M", standard, "/dischi/max/");
+        row("root after a blank", {"/ROOT:", "/media/Musica", "/AZ"}, "A", standard,
+            "/media/Musica/");
+        row("quoted root with blanks after a blank", {"/ROOT: ", "\" /media/La Musica \""}, "",
+            standard, "/media/La Musica/");
+        row("options inside a root after a blank", {"/root:", "/media/Testi/2000"}, "", standard,
+            "/media/Testi/2000/");
+        row("options inside an attached root", {"/ROOT:/media/TESTI/2/Immagini"}, "", standard,
+            "/media/TESTI/2/Immagini/");
+        row("nothing after the root option", {"/AZ", "/ROOT:"}, "A", standard, "/home/utente/");
     }
 
     void options()

@@ -36,12 +36,31 @@ private Q_SLOTS:
         QCOMPARE(p.module().state().paneMode, vastrel::browser::PaneMode::TextsOnly);
     }
 
+    // The About window, a tool window, sits centred on the screen with its frame; then the
+    // program ends without ever showing the main window.
+    void helpShowsTheAboutWindowAndEnds_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::newRow("/h") << "/h";
+        QTest::newRow("/HELP") << "/HELP";
+        QTest::newRow("/?") << "/?";
+    }
+
     void helpShowsTheAboutWindowAndEnds()
     {
-        RunningProgram p({"/h"});
+        QFETCH(QString, option);
+        RunningProgram p({option});
         QVERIFY(!p.started());
         QCOMPARE(p.aboutShowings(), 1);
-        QVERIFY(!p.module().aboutWindow()->isVisible());
+        const QWidget* about = p.module().aboutWindow();
+        QVERIFY(!about->isVisible());
+        QCOMPARE(about->windowType(), Qt::Tool);
+        const QSize screen = p.module().state().screen;
+        const QRect frame = p.aboutFrame();
+        QVERIFY2(frame.size() != about->size(), "no frame");
+        // The offscreen screen is narrower than the window, and that platform moves a window
+        // whose left edge is off the screen; the height tells.
+        QCOMPARE(frame.top(), (screen.height() - frame.height()) / 2);
         QVERIFY(!p.window().testAttribute(Qt::WA_WState_ExplicitShowHide));
     }
 

@@ -1,7 +1,7 @@
 #include "AsOtherUser.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -46,8 +46,11 @@ bool asOtherUser(const std::function<bool()>& check)
 
 ChildRun runSelfAsOtherUser(const QStringList& arguments)
 {
-    // Everything the child needs is made before the fork: after it, only system calls.
-    QByteArrayList storage{QFile::encodeName(QCoreApplication::applicationFilePath())};
+    // Everything the child needs is made before the fork: after it, only system calls. The
+    // child gets this program's platform, also when that came as an argument, not from the
+    // environment.
+    QByteArrayList storage{QFile::encodeName(QCoreApplication::applicationFilePath()), "-platform",
+                           QGuiApplication::platformName().toLocal8Bit()};
     for (const QString& a : arguments)
         storage.append(a.toLocal8Bit());
     std::vector<char*> argv;

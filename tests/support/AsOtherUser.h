@@ -9,8 +9,9 @@
 // needs no thread (Qt's painting does), see runSelfAsOtherUser for windows.
 bool asOtherUser(const std::function<bool()>& check);
 
-// Runs this test program again, in a fresh process with the given arguments, as "nobody"
-// when the suite runs as root. The program's main() recognises the arguments.
+// Runs this test program again, in a fresh process with the given arguments and this
+// program's platform, as "nobody" when the suite runs as root. The program's main()
+// recognises the arguments.
 enum class ChildRun
 {
     Passed,

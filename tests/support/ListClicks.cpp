@@ -31,13 +31,13 @@ void clickCheckBox(QListView* view, int row, Qt::KeyboardModifiers modifiers)
     QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, box.center());
 }
 
-void clickRowText(QListView* view, int row, Qt::KeyboardModifiers modifiers)
+void clickRowText(QListView* view, int row, Qt::KeyboardModifiers modifiers, Qt::MouseButton button)
 {
     const QModelIndex index = view->model()->index(row, 0);
     view->scrollTo(index);
     const QStyleOptionViewItem option = optionFor(view, index);
     const QRect text = view->style()->subElementRect(QStyle::SE_ItemViewItemText, &option, view);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, modifiers, text.center());
+    QTest::mouseClick(view->viewport(), button, modifiers, text.center());
 }
 
 void checkEveryRow(QPushButton* selectAll, const vastrel::browser::SelectMode& mode)

@@ -47,6 +47,7 @@ void RunningProgram::watchModalWindows()
         QTest::mouseClick(modal, Qt::LeftButton, {}, QPoint(240, 100));
     } else if (modal->objectName() == u"frmInfo") {
         ++m_aboutShowings;
+        m_aboutFrame = modal->frameGeometry();
         QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
     }
 }

@@ -26,6 +26,8 @@ public:
     vastrel::startup::ModVL& module() { return m_module; }
     vastrel::ui::frmVL& window() { return *m_module.mainWindow(); }
     int aboutShowings() const { return m_aboutShowings; }
+    // The About window's outer geometry when it last showed.
+    QRect aboutFrame() const { return m_aboutFrame; }
     int startUpClicks() const { return m_startUpClicks; }
 
     ScriptedDialogs dialogs;
@@ -40,5 +42,6 @@ private:
     QTimer m_watch;
     bool m_started = false;
     int m_aboutShowings = 0;
+    QRect m_aboutFrame;
     int m_startUpClicks = 0;
 };

@@ -75,6 +75,11 @@ QVariant formatOf(const QTextDocument& document, const QString& text, const QStr
                              .arg(table->cellAt(at.position()).row())
                              .arg(table->cellAt(at.position()).column())
                        : QStringLiteral("none")},
+        {"width", table ? table->format()
+                              .columnWidthConstraints()
+                              .value(table->cellAt(at.position()).column())
+                              .rawValue()
+                        : -1.0},
     };
     return at.isNull() ? QVariant(QStringLiteral("no ") + text) : properties.value(name, name);
 }
@@ -133,6 +138,15 @@ private Q_SLOTS:
             "{\\f3\\fcharset128 C;}}\\'b2\\'e2\\'ca\\'d4 \\f1 \\'b4\\'fa\\'b8\\'d5 "
             "\\f2 \\'c5\\'d7\\'bd\\'ba\\'c6\\'ae \\f3 \\'83\\'65\\'83X\\'83\\'67}",
             "测试 測試 테스트 テスト");
+        row("Mac character sets",
+            "{\\rtf1\\mac{\\fonttbl{\\f1\\fcharset79 A;}{\\f2\\fcharset80 B;}{\\f3\\fcharset81 C;}"
+            "{\\f4\\fcharset85 D;}{\\f5\\fcharset88 E;}{\\f6\\fcharset89 F;}{\\f7\\fcharset86 G;}"
+            "{\\f8\\fcharset83 H;}{\\f9\\fcharset84 I;}{\\f10\\fcharset87 J;}}"
+            "\\f1 \\'c5\\'d7\\'bd\\'ba\\'c6\\'ae \\f2 \\'b2\\'e2\\'ca\\'d4 "
+            "\\f3 \\'b4\\'fa\\'b8\\'d5 \\f4 \\'bf\\'e4\\'dc \\f5 Dvo\\'de\\'87k "
+            "\\f6 \\'88\\'e2\\'e0\\'ed \\f7 \\'dfark\\'dd \\f8 \\'f9\\'e9\\'f8 "
+            "\\f9 \\'e4\\'cd\\'e6 \\f10 \\'e0\\'be\\'c5\\'a7}",
+            "테스트 测试 測試 Ωδή Dvořák Иван şarkı שיר لحن เพลง");
         const QByteArray japanese = "{\\rtf1\\ansi\\ansicpg932{\\fonttbl{\\f0\\fcharset0 "
                                     "Times;}{\\f1\\fcharset128 Mincho;}}";
         row("font charset over the code page", japanese + "\\f0 espa\\'f1ola \\'a1}", "española ¡");
@@ -385,6 +399,10 @@ private Q_SLOTS:
         QTest::newRow("word-932") << "word-932.rtf"
                                   << "Les Misérables, española, ¡sí!\nテスト测试\nOspiti\nИван\n"
                                      "Пётр\nSala B\nFoto: \uFFFC\uFFFC";
+        QTest::newRow("textedit-mac") << "textedit-mac.rtf"
+                                      << "シンセサイザー\nSintetizzatore e chitarra, caffé.\n音楽";
+        QTest::newRow("generator-1251") << "generator-1251.rtf"
+                                        << "Elenco ospiti\nSala A\nИван\nПётр\nОльга\nМария\nFine";
         QTest::newRow("textedit")
             << "textedit.rtf"
             << "Appunti per il disco\nLe canzoni nuove sono sei; la più lunga "
@@ -420,6 +438,9 @@ private Q_SLOTS:
                 row(file, "rossa", "foreground", "#c0392b");
         }
         row("word", "sito", "link", "https://example.org/prove");
+        // The nested rows' properties leave the outer table as it is.
+        row("generator-1251", "Мария", "cell", "0,1");
+        row("generator-1251", "Мария", "width", 200.0);
     }
 
     void keyFormats()

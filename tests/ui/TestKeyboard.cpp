@@ -51,16 +51,18 @@ void collection(Collection& c)
 }
 
 // The real main window with its About window, one album and one track checked, and the
-// focus on the album list.
+// focus on the album list. The main window is wider than the About window, which can so
+// stand centred over it.
 struct Window : MainWindowFixture
 {
     explicit Window(const Collection& c)
-        : MainWindowFixture(c), about(state, dialogs, QIcon()), closer(new QObject)
+        : MainWindowFixture(c, QSize(1600, 1000)), about(state, dialogs, QIcon()),
+          closer(new QObject)
     {
         window().setAboutWindow(&about);
         window().selectShowFilter(2);
         window().Form_Activate();
-        window().resize(600, 420);
+        window().setGeometry(100, 100, 1200, 700);
         window().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window()));
         clickCheckBox(ui().lstAlbum, 0);
@@ -224,6 +226,13 @@ private Q_SLOTS:
                      qPrintable(it.key() + ": " + it.value() + " -> " + after[it.key()]));
         }
         QVERIFY(w.window().isVisible());
+        // The About window stood centred over the main window, frames included, while the
+        // About picture was hidden; the picture is back.
+        if (changes.contains("about")) {
+            QCOMPARE(w.aboutFrame.center(), w.window().frameGeometry().center());
+            QVERIFY(!w.infoPictureVisible);
+        }
+        QVERIFY(w.ui().imgInfo->isVisible());
     }
 
     // A key the table consumes never reaches the focused list: plain C does not search the

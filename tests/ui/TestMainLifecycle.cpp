@@ -5,14 +5,20 @@
 #include "support/MainWindowFixture.h"
 #include "ui/ImageControl.h"
 #include "ui/TextPane.h"
+#include "ui/WidgetDialogs.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using vastrel::ui::CheckList;
 using vastrel::ui::frmVL;
@@ -107,6 +113,54 @@ private Q_SLOTS:
         QVERIFY(!f.window().isVisible());
         QVERIFY(f.dialogs.messages.isEmpty());
         QCOMPARE(left(folder).size(), 5);
+        // The quit is remembered while no event loop runs, and would end every later modal
+        // box at once; a loop that runs and ends takes it away.
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
+
+    // The real boxes of the run show Qt's own texts in Italian.
+    void theBoxesSpeakItalian_data()
+    {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("texts");
+        QTest::newRow("message") << "message" << QStringList{"OK"};
+        QTest::newRow("close question") << "question" << QStringList{"Annulla", "OK"};
+        QTest::newRow("input box") << "input" << QStringList{"Annulla", "OK"};
+        QTest::newRow("menu of a text box")
+            << "menu" << QStringList{"&Copia\tCtrl+C", "Seleziona tutto\tCtrl+A"};
+    }
+
+    void theBoxesSpeakItalian()
+    {
+        QFETCH(QString, box);
+        QFETCH(QStringList, texts);
+        vastrel::ui::WidgetDialogs dialogs;
+        QStringList seen;
+        if (box == "menu") {
+            QPlainTextEdit edit("testo");
+            const std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+            for (const QAction* action : menu->actions())
+                seen.append(action->text());
+            for (const QString& text : texts)
+                QVERIFY2(seen.contains(text), qPrintable(seen.join(" | ")));
+            return;
+        }
+        QTimer::singleShot(0, [&seen] {
+            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            for (const QAbstractButton* button : modal->findChildren<QAbstractButton*>())
+                seen.append(button->text());
+            modal->reject();
+        });
+        using Icon = vastrel::platform::Dialogs::Icon;
+        if (box == "message")
+            dialogs.message(nullptr, Icon::Information, "Vastrel - Prova", "Testo", false);
+        else if (box == "question")
+            dialogs.message(nullptr, Icon::Question, "Vastrel - Chiudi", "Chiudere?", true);
+        else
+            dialogs.input(nullptr, "Vastrel - Cerca", "Testo:", "", QPoint(10, 10));
+        seen.sort();
+        QCOMPARE(seen, texts);
     }
 
     void activationClearsTheCurrentAlbumUnlessBackFromAbout()

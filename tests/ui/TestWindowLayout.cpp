@@ -146,6 +146,47 @@ private Q_SLOTS:
         QCOMPARE(w.window().session().mainView().pictureTitle, QString("[1983]  b"));
     }
 
+    // Only a left press makes a row current; a right or middle press changes no row and no
+    // picture, and on the check-box lists still records the modifiers.
+    void pressesOnTheLists_data()
+    {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("moves");
+        for (const char* list : {"lstAlbum", "lstBrani", "lstJPEG"}) {
+            QTest::newRow(QByteArray(list) + " left") << list << Qt::LeftButton << true;
+            QTest::newRow(QByteArray(list) + " right") << list << Qt::RightButton << false;
+            QTest::newRow(QByteArray(list) + " middle") << list << Qt::MiddleButton << false;
+        }
+    }
+
+    void pressesOnTheLists()
+    {
+        QFETCH(QString, list);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, moves);
+        const QByteArray jpeg = PictureFiles::solid({8, 8}, PictureFiles::kRed);
+        Collection c;
+        c.album("[1979] Uno").text("01 - A.txt").text("02 - B.txt");
+        c.picture("a.jpg", jpeg).picture("b.jpg", jpeg);
+        c.album("[1983] Due").text("01 - C.txt");
+        Window w(c);
+        clickCheckBox(w.ui().lstAlbum, 0);
+        for (vastrel::ui::CheckList* l : {w.ui().lstAlbum, w.ui().lstBrani})
+            l->rows()->setCurrentRow(0);
+        auto* pressed = w.window().findChild<vastrel::ui::CheckList*>(list);
+        QCOMPARE(pressed->rows()->currentRow(), 0);
+        clickRowText(pressed, 1, Qt::ShiftModifier, button);
+        QCOMPARE(pressed->rows()->currentRow(), moves ? 1 : 0);
+        const bool picture = moves && list == "lstJPEG";
+        QCOMPARE(w.ui().lblJPEG->text(), picture ? "&Immagine N.2 (su 2)" : "&Immagine N.1 (su 2)");
+        QCOMPARE(w.window().session().mainView().pictureTitle, picture ? "[1979]  b" : "[1979]  a");
+        QCOMPARE(w.state.modifierState, list == "lstJPEG" ? vastrel::platform::Modifiers()
+                                                          : vastrel::platform::Modifier::Shift);
+        QCOMPARE(w.ui().lstAlbum->rows()->checkedCount(), 1);
+        QCOMPARE(w.ui().lstBrani->rows()->checkedCount(), 0);
+    }
+
     // At the smallest width the counters lose the start of their captions, not their figures.
     void theCountersKeepTheirFigures()
     {

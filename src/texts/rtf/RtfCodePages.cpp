@@ -14,11 +14,30 @@ struct CharsetCodePage
 };
 
 // ANSI (0) names Windows-1252 itself; DEFAULT (1) and unknown sets leave the
-// document's code page.
+// document's code page. 77 to 89 are the Mac sets (82, the old Mac Johab, has no
+// code page).
 constexpr CharsetCodePage kCharsets[] = {
-    {0, 1252},   {77, 10000}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},
-    {136, 950},  {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256},
-    {186, 1257}, {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850},
+    {0, 1252},   {77, 10000}, {78, 10001}, {79, 10003}, {80, 10008}, {81, 10002},
+    {83, 10005}, {84, 10004}, {85, 10006}, {86, 10081}, {87, 10021}, {88, 10029},
+    {89, 10007}, {128, 932},  {129, 949},  {130, 1361}, {134, 936},  {136, 950},
+    {161, 1253}, {162, 1254}, {163, 1258}, {177, 1255}, {178, 1256}, {186, 1257},
+    {204, 1251}, {222, 874},  {238, 1250}, {254, 437},  {255, 850},
+};
+
+struct CodePageName
+{
+    int codePage;
+    const char* name;
+};
+
+// Code pages whose decoder has a name of its own. The conversion library has no Mac
+// variant of the East Asian, Hebrew, Arabic and Thai code pages: a code page with the
+// same letters in the same places reads them.
+constexpr CodePageName kNamedCodePages[] = {
+    {10000, "macintosh"},  {10001, "Shift_JIS"},  {10002, "Big5"},        {10003, "EUC-KR"},
+    {10004, "ISO-8859-6"}, {10005, "ISO-8859-8"}, {10006, "x-mac-greek"}, {10007, "x-mac-cyrillic"},
+    {10008, "GBK"},        {10021, "TIS-620"},    {10029, "x-mac-ce"},    {10081, "x-mac-turkish"},
+    {65001, "UTF-8"},
 };
 
 struct SymbolGlyph
@@ -74,11 +93,11 @@ char16_t windows1252Character(quint8 byte)
 
 QByteArray decoderName(int codePage)
 {
+    for (const CodePageName& named : kNamedCodePages) {
+        if (named.codePage == codePage)
+            return named.name;
+    }
     switch (codePage) {
-    case 10000:
-        return QByteArrayLiteral("macintosh");
-    case 65001:
-        return QByteArrayLiteral("UTF-8");
     // Windows code pages below 1000: Thai and the double-byte ones of East Asia.
     case 874:
     case 932:

@@ -106,6 +106,7 @@ constexpr RtfControlWord kWords[] = {
     {"mmathPr", W::Destination, int(RtfDestinationWord::Skip)},
     {"nestcell", W::NestCell},
     {"nestrow", W::NestRow},
+    {"nesttableprops", W::Destination, int(RtfDestinationWord::NestTableProps)},
     {"nonesttables", W::Destination, int(RtfDestinationWord::Skip)},
     {"nonshppict", W::Destination, int(RtfDestinationWord::Skip)},
     {"nosupersub", W::NoSuperSub},

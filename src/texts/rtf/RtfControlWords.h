@@ -92,6 +92,7 @@ enum class RtfDestinationWord : unsigned char
     PictureGroup, // holds a \pict; its group reads on as before
     Upr,
     UprUnicode,
+    NestTableProps, // the row properties of a nested table; its text shows
 };
 
 struct RtfControlWord

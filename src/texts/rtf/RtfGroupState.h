@@ -43,6 +43,9 @@ struct RtfGroupState
     RtfDestination outer = RtfDestination::Body; // what \result or \ud return to
     int unicodeSkip = 1;
     int field = -1;
+    // Inside \nesttableprops: its \trowd and \cellx are the nested table's, which is
+    // flattened, not the outer table's.
+    bool nestedRowProperties = false;
 
     // The font whose character set reads the text written now.
     int textFont() const

@@ -183,6 +183,10 @@ void RtfParser::onDestination(RtfDestinationWord word)
     case D::ObjectResult:
     case D::UprUnicode:
         break; // outside their container they are ordinary groups
+    case D::NestTableProps:
+        // Some writers put the nested cells' text in here too: it shows as the cells' text.
+        s.nestedRowProperties = true;
+        break;
     }
 }
 
@@ -269,10 +273,11 @@ void RtfParser::onBodyWord(const RtfControlWord& entry, const RtfToken& token)
             m_body.endParagraph(s.paragraph, true);
         break;
     case RtfWord::RowDefaults:
-        m_cellEdges.clear();
+        if (!s.nestedRowProperties)
+            m_cellEdges.clear();
         break;
     case RtfWord::CellEdge:
-        if (m_cellEdges.size() < RtfLimits::maxCellsPerRow)
+        if (!s.nestedRowProperties && m_cellEdges.size() < RtfLimits::maxCellsPerRow)
             m_cellEdges.append(qBound(0, token.parameter, RtfLimits::maxLength));
         break;
     case RtfWord::CodePage:
