@@ -63,6 +63,13 @@ std::optional<OptionParser::Root> OptionParser::rootOption(const QStringList& ar
     return root;
 }
 
+bool OptionParser::asksForPosition(const QStringList& arguments)
+{
+    // Asked before the application exists: there is no screen yet, and no geometry is used.
+    const QSize any(1, 1);
+    return parse(arguments, any, {any, any, any}, QDir::currentPath()).positioned;
+}
+
 QString OptionParser::rootFolder(QString value, const QString& currentFolder)
 {
     value = platform::Blanks::trim(value);
@@ -131,6 +138,7 @@ StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
         options.paneMode = browser::PaneMode::TextsOnly;
     options.alphabetical = has(u"/AZ");
     options.geometry = geometry(searched, options.halfMode, screen, limits);
+    options.positioned = has(u"/X:") || has(u"/Y:");
     options.help = optionText == u"/HELP" || optionText == u"/?" || optionText == u"/H";
     options.maximised = upper.contains(u"/MAX");
     return options;

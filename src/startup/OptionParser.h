@@ -19,6 +19,8 @@ public:
 
     // The command line as one text: the arguments joined with one blank.
     static QString commandLine(const QStringList& arguments);
+    // Whether the command line asks for a position of the main window.
+    static bool asksForPosition(const QStringList& arguments);
 
 private:
     struct Root

@@ -22,6 +22,8 @@ struct StartOptions
     bool alphabetical = false;
     // The main window's outer geometry in pixels, after the window's own size limits.
     QRect geometry;
+    // A left or top edge was asked for.
+    bool positioned = false;
     bool help = false;
     bool maximised = false;
 };

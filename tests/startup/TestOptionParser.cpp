@@ -15,7 +15,8 @@ class TestOptionParser : public QObject
 
 private Q_SLOTS:
     // The flags are D O 2 A (duplicates, originals, half mode, alphabetical), the pane mode
-    // digit, H for help and M for maximised; the screen is 1024 x 768.
+    // digit, H for help, M for maximised and P for a position asked for; the screen is
+    // 1024 x 768.
     void options_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -30,7 +31,7 @@ private Q_SLOTS:
         };
         row("nothing", {}, "", standard);
         row("half mode", {"/2"}, "2", QRect(62, 234, 900, 300));
-        row("all of them", {"/L:700", "/A:400", "/X:10", "/Y:20", "/AZ", "/DUPLICATI"}, "DA",
+        row("all of them", {"/L:700", "/A:400", "/X:10", "/Y:20", "/AZ", "/DUPLICATI"}, "DAP",
             QRect(10, 20, 700, 400));
         row("without separators", {"/az/duplicati/l:700"}, "DA", width700);
         row("width 0 meets the window's minimum", {"/L:0"}, "", QRect(246, 84, 532, 600));
@@ -38,7 +39,7 @@ private Q_SLOTS:
         row("width with blanks inside", {"/L:7 0 0"}, "", width700);
         row("width in hexadecimal", {"/L:&h2bc"}, "", width700);
         row("hexadecimal 32-bit is signed", {"/L:&HFFFFFFFF"}, "", QRect(246, 84, 532, 600));
-        row("top edge off the bottom", {"/Y:768", "/A:400"}, "", QRect(62, 759, 900, 400));
+        row("top edge off the bottom", {"/Y:768", "/A:400"}, "P", QRect(62, 759, 900, 400));
         row("help", {"/help"}, "H", standard);
         row("question mark", {"/?"}, "H", standard);
         row("max", {"/max"}, "M", standard);
@@ -66,6 +67,8 @@ private Q_SLOTS:
         QCOMPARE(o.alphabetical, flags.contains('A'));
         QCOMPARE(o.help, flags.contains('H'));
         QCOMPARE(o.maximised, flags.contains('M'));
+        QCOMPARE(o.positioned, flags.contains('P'));
+        QCOMPARE(OptionParser::asksForPosition(arguments), flags.contains('P'));
         QCOMPARE(int(o.paneMode.value_or(vastrel::browser::PaneMode::Both)), flags.contains('1') ? 1
                                                                              : flags.contains('3')
                                                                                  ? 3
