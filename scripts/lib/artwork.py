@@ -465,9 +465,12 @@ def startup_disc():
 
 def startup_buco():
     # The 151 x 151 picture sits at (164, 164): the label's centre, the
-    # window's (240, 240), is its (76, 76).
-    items = label_items(76, 76, TEAL_DK)
-    return svg_doc(151, 151, items)
+    # window's (240, 240), is its (76, 76). The window's 60 px hole is cut out
+    # of the picture, so that the desktop shows through it.
+    hole = ("M0,0 H151 V151 H0 Z M46,76 a30,30 0 1,0 60,0 a30,30 0 1,0 -60,0 Z")
+    cut = el("clipPath", id="open", _body=el("path", d=hole, clip_rule="evenodd"))
+    group = el("g", clip_path="url(#open)", _body="\n".join(label_items(76, 76, TEAL_DK)))
+    return svg_doc(151, 151, [el("defs", _body=cut), group])
 
 
 # -- the maker's picture -------------------------------------------------------

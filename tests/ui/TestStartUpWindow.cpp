@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <sys/stat.h>
 
 using vastrel::browser::ModuleState;
@@ -162,6 +163,33 @@ private Q_SLOTS:
         }
         QCOMPARE(w->isVisible(), !hides);
         QCOMPARE(Beeper::count(), 0);
+    }
+
+    // The disc with its hole: painted and taking the mouse there; transparent, with the
+    // mouse passing through, in the corners and the hole. Also run on a dense screen.
+    void shape_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<bool>("disc");
+        QTest::newRow("top-left corner") << QPoint(12, 12) << false;
+        QTest::newRow("bottom-right corner") << QPoint(467, 467) << false;
+        QTest::newRow("centre of the hole") << QPoint(240, 240) << false;
+        QTest::newRow("inside the hole's edge") << QPoint(240, 212) << false;
+        QTest::newRow("label around the hole") << QPoint(240, 206) << true;
+        QTest::newRow("disc") << QPoint(240, 60) << true;
+        QTest::newRow("rim") << QPoint(240, 3) << true;
+    }
+
+    void shape()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(bool, disc);
+        Collection c;
+        StartUp s(c);
+        s.show();
+        const QImage seen = s.window->grab().toImage();
+        QCOMPARE(qAlpha(seen.pixel(point * seen.devicePixelRatio())), disc ? 255 : 0);
+        QCOMPARE(s.window->windowHandle()->mask().contains(point), disc);
     }
 
     // A minute without input (shortened here): a beep, and the window hides.
