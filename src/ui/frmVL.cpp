@@ -267,10 +267,12 @@ bool frmVL::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     // Once the window system has put a frame around the window, the outer size asked for
-    // is applied again with the real frame.
+    // is applied again with the real frame. A frame the program draws itself (Wayland) is
+    // there when the window has been put on screen, which ShowToParent follows (Show comes
+    // before); a window manager's frame comes with a move or a resize.
     const auto type = event->type();
     if (m_requestedOuter && isVisible() &&
-        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        (type == QEvent::ShowToParent || type == QEvent::Move || type == QEvent::Resize)) {
         // Maximized before the frame was known: resizing now would restore the window.
         if (isMaximized()) {
             m_requestedOuter.reset();
