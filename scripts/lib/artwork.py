@@ -609,14 +609,19 @@ def main():
         ("startup-buco", startup_buco(), 151, 151),
     ]
     pictures = []
+    # every picture the windows show comes at twice its size too, for dense screens
     for name, svg, w, h in jobs:
-        render(svg, os.path.join(src, name + ".svg"), os.path.join(res, name + ".png"), w, h)
-        pictures.append(name + ".png")
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            render(svg, os.path.join(src, name + ".svg"),
+                   os.path.join(res, name + suffix + ".png"), w * scale, h * scale)
+            pictures.append(name + suffix + ".png")
     # the two opaque 480 x 480 pictures
     for name, svg in (("startup-disc", startup_disc()), ("korvi", korvi())):
-        render(svg, os.path.join(src, name + ".svg"), os.path.join(res, name + ".png"),
-               480, 480, palette=True)
-        pictures.append(name + ".png")
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            render(svg, os.path.join(src, name + ".svg"),
+                   os.path.join(res, name + suffix + ".png"), 480 * scale, 480 * scale,
+                   palette=True)
+            pictures.append(name + suffix + ".png")
     # the program icon: one drawing per size, fitted to its pixel grid; the
     # largest is also the scalable icon
     for n in (16, 22, 24, 32, 48, 64, 128, 256):

@@ -1,6 +1,7 @@
 #include "frmStartUp.h"
 
 #include "DiscOutline.h"
+#include "Pictures.h"
 #include "browser/VarieFolder.h"
 #include "frmVL.h"
 #include "media/PictureLoader.h"
@@ -41,11 +42,11 @@ frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* pa
     // desktop shows through the corners and the hole, with smooth edges.
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kSide, kSide);
-    m_picture = QPixmap(QStringLiteral(":/startup-disc.png"));
+    m_picture = Pictures::sharp(QStringLiteral(":/startup-disc.png"), QSize(kSide, kSide));
     shpBordo = new DiscOutline(this);
     imgBuco = new QLabel(this);
     imgBuco->setObjectName(QStringLiteral("imgBuco"));
-    imgBuco->setPixmap(QPixmap(QStringLiteral(":/startup-buco.png")));
+    imgBuco->setPixmap(Pictures::sharp(QStringLiteral(":/startup-buco.png"), QSize(151, 151)));
     imgBuco->installEventFilter(this);
     tmrOK.setInterval(60000);
     tmrOK.setSingleShot(true);

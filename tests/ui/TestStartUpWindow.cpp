@@ -9,6 +9,7 @@
 #include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/ImageControl.h"
+#include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
 
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -190,6 +192,30 @@ private Q_SLOTS:
         const QImage seen = s.window->grab().toImage();
         QCOMPARE(qAlpha(seen.pixel(point * seen.devicePixelRatio())), disc ? 255 : 0);
         QCOMPARE(s.window->windowHandle()->mask().contains(point), disc);
+    }
+
+    // Every picture of the windows has as many device pixels as it covers, so none is blown
+    // up on a dense screen (the test runs with QT_SCALE_FACTOR=2 too).
+    void picturesHaveTheScreensDensity()
+    {
+        Collection c;
+        StartUp s(c);
+        s.show();
+        const qreal density = s.window->devicePixelRatio();
+        vastrel::ui::frmInfo about(s.state, s.dialogs, s.main.windowIcon());
+        const auto& ui = s.main.controls();
+        QList<QPixmap> pictures{s.imgBuco()->pixmap(),
+                                ui.imgEC[0]->pixmap(),
+                                ui.imgEC[1]->pixmap(),
+                                ui.imgInfo->pixmap(),
+                                about.findChild<QLabel*>("imgKorvi")->pixmap(),
+                                about.findChild<QLabel*>("imgIcona")->pixmap()};
+        for (const QPushButton* b : s.main.findChildren<QPushButton*>()) {
+            if (!b->icon().isNull())
+                pictures.append(b->icon().pixmap(b->iconSize(), density));
+        }
+        for (const QPixmap& picture : pictures)
+            QCOMPARE(picture.devicePixelRatio(), density);
     }
 
     // A minute without input (shortened here): a beep, and the window hides.
