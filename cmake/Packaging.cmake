@@ -2,7 +2,7 @@
 # clean Release build). It holds what the install target puts under /usr, the
 # software-centre metadata, and the copyright and changelog Debian asks of every package.
 include(GNUInstallDirs)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/linux/org.example.vastrel.metainfo.xml
+install(FILES ${PROJECT_SOURCE_DIR}/resources/linux/${VASTREL_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)

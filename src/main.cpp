@@ -50,7 +50,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vastrel"));
     QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vastrel"));
+    // The id of the desktop entry, by which a Wayland shell finds the window's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VASTREL_APP_ID));
     vastrel::platform::Beeper::setSound([] { QApplication::beep(); });
     vastrel::ui::WidgetDialogs dialogs;
     vastrel::platform::DesktopOpener opener;

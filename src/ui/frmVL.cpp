@@ -42,12 +42,14 @@ constexpr int kDoubling = 1;
 const QString kPrompt = QStringLiteral("Stringa da Cercare:");
 const QString kTitleSearch = QStringLiteral("Vastrel - Cerca tra i Titoli dei Brani");
 
+// The icon the desktop entry names after the application id, as the installed theme has it;
+// the program's own pictures where it is not installed.
 QIcon programIcon()
 {
-    QIcon icon;
+    QIcon own;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/vastrel-%1.png").arg(size), QSize(size, size));
-    return icon;
+        own.addFile(QStringLiteral(":/icons/vastrel-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QGuiApplication::desktopFileName(), own);
 }
 
 QString padded(const QString& tip)
