@@ -30,6 +30,8 @@ private:
     };
     static std::optional<Root> rootOption(const QStringList& arguments, const QString& upper);
     static QString rootFolder(QString value, const QString& currentFolder);
+    static std::optional<Root> handedFolder(const QStringList& arguments, const QString& upper,
+                                            const QString& currentFolder);
     static QRect geometry(const QString& optionText, bool halfMode, QSize screen,
                           const WindowSizeRange& limits);
 };

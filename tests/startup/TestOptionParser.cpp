@@ -76,6 +76,50 @@ private Q_SLOTS:
         QCOMPARE(o.geometry, geometry);
     }
 
+    // Without the root option, a folder handed over as a file manager hands it (a path or a
+    // file:// URI) is the root candidate, and it is no option text ("/MAX" still counts
+    // anywhere). The collection holds "Dischi/Testi/2000/max e più" and "a file"; "~"
+    // stands for its folder.
+    void handedFolder_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("flags");
+        auto row = [](const char* name, const QStringList& arguments, const QString& root,
+                      const char* flags = "") {
+            QTest::newRow(name) << arguments << root << QString::fromLatin1(flags);
+        };
+        const QString folder = "~/Dischi/Testi/2000/max e più/";
+        row("a path", {"~/Dischi/Testi/2000/max e più"}, folder, "M");
+        row("a file URI", {"file://~/Dischi/Testi/2000/max%20e%20pi%C3%B9/"}, folder, "M");
+        row("a relative path, then an option", {"Dischi/Testi/2000/max e più", "/AZ"}, folder,
+            "AM");
+        row("only the first folder", {"/nowhere", "~/Dischi", "~/Dischi/Testi"}, "~/Dischi/", "1");
+        row("a file is no folder", {"~/a file", "/TESTI"}, "", "1");
+        row("the root option wins", {"~/Dischi", "/ROOT:/media/Musica"}, "/media/Musica/");
+    }
+
+    void handedFolder()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, root);
+        QFETCH(QString, flags);
+        Collection c;
+        c.folder("Dischi/Testi/2000/max e più").file("a file");
+        const QString home = c.root().chopped(1);
+        for (QString& argument : arguments)
+            argument.replace("~", home);
+        const StartOptions o =
+            OptionParser::parse(arguments, QSize(1024, 768),
+                                {QSize(532, 326), QSize(532, 167), QSize(2056, 1544)}, home);
+        QCOMPARE(o.rootCandidate.value_or(QString()), QString(root).replace("~", home));
+        QCOMPARE(o.halfMode, flags.contains('2'));
+        QCOMPARE(o.alphabetical, flags.contains('A'));
+        QCOMPARE(o.maximised, flags.contains('M'));
+        QCOMPARE(int(o.paneMode.value_or(vastrel::browser::PaneMode::Both)),
+                 flags.contains('1') ? 1 : 0);
+    }
+
     // A collection root holds a bracketed entry: the first one, in listing order, decides.
     void rootFolder_data()
     {
