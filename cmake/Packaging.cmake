@@ -18,8 +18,10 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads the X11 and Wayland platforms as plugins, which no library dependency names.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+# Qt loads the X11 and Wayland platforms as plugins, which no library dependency names:
+# the X11 one is in qt6-qpa-plugins, the Wayland one in qt6-wayland (without it the program
+# cannot start on a Wayland session that has no X11).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
 # xdg-open hands the playlist to the player; the window fonts are Liberation Sans and
 # DejaVu Sans Mono; Qt's translations give the print dialogs their Italian texts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
