@@ -9,7 +9,8 @@ target_compile_definitions(vastrel_defaults INTERFACE
     QT_NO_KEYWORDS
     VASTREL_VERSION_MAJOR=${PROJECT_VERSION_MAJOR}
     VASTREL_VERSION_MINOR=${PROJECT_VERSION_MINOR}
-    VASTREL_VERSION_STRING="${PROJECT_VERSION}")
+    VASTREL_VERSION_STRING="${PROJECT_VERSION}"
+    VASTREL_APP_ID="${VASTREL_APP_ID}")
 
 if(VASTREL_SANITIZE)
     set(_san -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)

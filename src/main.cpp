@@ -1,6 +1,8 @@
 #include "platform/Beeper.h"
 #include "platform/DesktopOpener.h"
+#include "platform/WindowSystem.h"
 #include "startup/ModVL.h"
+#include "startup/OptionParser.h"
 #include "startup/Usage.h"
 #include "ui/WidgetDialogs.h"
 #include "ui/frmVL.h"
@@ -27,12 +29,15 @@ bool answeredOnStandardOutput(int argc, char* argv[])
     return false;
 }
 
-// A Wayland client cannot place its own windows; the start-up window and the position
-// options need that, so the X11 platform (XWayland) is preferred when it is there.
-void preferX11()
+// The window system is chosen before the application exists: natively where the session
+// is, X11 (XWayland) when a position is asked for, which Wayland does not let a program choose.
+void chooseWindowSystem(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    vastrel::platform::WindowSystem::choose(
+        vastrel::startup::OptionParser::asksForPosition(arguments));
 }
 
 } // namespace
@@ -41,11 +46,12 @@ int main(int argc, char* argv[])
 {
     if (answeredOnStandardOutput(argc, argv))
         return 0;
-    preferX11();
+    chooseWindowSystem(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vastrel"));
     QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));
-    QGuiApplication::setDesktopFileName(QStringLiteral("vastrel"));
+    // The id of the desktop entry, by which a Wayland shell finds the window's name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(VASTREL_APP_ID));
     vastrel::platform::Beeper::setSound([] { QApplication::beep(); });
     vastrel::ui::WidgetDialogs dialogs;
     vastrel::platform::DesktopOpener opener;

@@ -465,9 +465,12 @@ def startup_disc():
 
 def startup_buco():
     # The 151 x 151 picture sits at (164, 164): the label's centre, the
-    # window's (240, 240), is its (76, 76).
-    items = label_items(76, 76, TEAL_DK)
-    return svg_doc(151, 151, items)
+    # window's (240, 240), is its (76, 76). The window's 60 px hole is cut out
+    # of the picture, so that the desktop shows through it.
+    hole = ("M0,0 H151 V151 H0 Z M46,76 a30,30 0 1,0 60,0 a30,30 0 1,0 -60,0 Z")
+    cut = el("clipPath", id="open", _body=el("path", d=hole, clip_rule="evenodd"))
+    group = el("g", clip_path="url(#open)", _body="\n".join(label_items(76, 76, TEAL_DK)))
+    return svg_doc(151, 151, [el("defs", _body=cut), group])
 
 
 # -- the maker's picture -------------------------------------------------------
@@ -606,14 +609,19 @@ def main():
         ("startup-buco", startup_buco(), 151, 151),
     ]
     pictures = []
+    # every picture the windows show comes at twice its size too, for dense screens
     for name, svg, w, h in jobs:
-        render(svg, os.path.join(src, name + ".svg"), os.path.join(res, name + ".png"), w, h)
-        pictures.append(name + ".png")
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            render(svg, os.path.join(src, name + ".svg"),
+                   os.path.join(res, name + suffix + ".png"), w * scale, h * scale)
+            pictures.append(name + suffix + ".png")
     # the two opaque 480 x 480 pictures
     for name, svg in (("startup-disc", startup_disc()), ("korvi", korvi())):
-        render(svg, os.path.join(src, name + ".svg"), os.path.join(res, name + ".png"),
-               480, 480, palette=True)
-        pictures.append(name + ".png")
+        for scale, suffix in ((1, ""), (2, "@2x")):
+            render(svg, os.path.join(src, name + ".svg"),
+                   os.path.join(res, name + suffix + ".png"), 480 * scale, 480 * scale,
+                   palette=True)
+            pictures.append(name + suffix + ".png")
     # the program icon: one drawing per size, fitted to its pixel grid; the
     # largest is also the scalable icon
     for n in (16, 22, 24, 32, 48, 64, 128, 256):

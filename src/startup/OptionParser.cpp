@@ -1,10 +1,12 @@
 #include "OptionParser.h"
 
 #include "platform/Blanks.h"
+#include "platform/FileSystem.h"
 #include "platform/LenientNumber.h"
 #include "platform/TextCase.h"
 
 #include <QDir>
+#include <QUrl>
 #include <cmath>
 
 namespace vastrel::startup {
@@ -66,6 +68,13 @@ std::optional<OptionParser::Root> OptionParser::rootOption(const QStringList& ar
     return root;
 }
 
+bool OptionParser::asksForPosition(const QStringList& arguments)
+{
+    // Asked before the application exists: there is no screen yet, and no geometry is used.
+    const QSize any(1, 1);
+    return parse(arguments, any, {any, any, any}, QDir::currentPath()).positioned;
+}
+
 QString OptionParser::rootFolder(QString value, const QString& currentFolder)
 {
     value = platform::Blanks::trim(value);
@@ -80,6 +89,34 @@ QString OptionParser::rootFolder(QString value, const QString& currentFolder)
     if (!value.endsWith(u'/'))
         value += u'/';
     return value;
+}
+
+// A folder handed over as an argument, as a file manager hands one to the program it opens
+// it with: the path or the file:// URI of an existing folder. The first one counts, and it is
+// no option text, as the root option's value is not.
+std::optional<OptionParser::Root> OptionParser::handedFolder(const QStringList& arguments,
+                                                             const QString& upper,
+                                                             const QString& currentFolder)
+{
+    qsizetype at = 0;
+    for (const QString& argument : arguments) {
+        QString path = argument;
+        if (argument.startsWith(QStringLiteral("file://"), Qt::CaseInsensitive))
+            path = QUrl(argument).toLocalFile();
+        if (!path.isEmpty() && !path.startsWith(u'/'))
+            path = currentFolder + u'/' + path;
+        if (!path.isEmpty() && platform::FileSystem::kind(path) == platform::EntryKind::Folder) {
+            Root folder;
+            folder.value = QDir::cleanPath(path);
+            if (!folder.value.endsWith(u'/'))
+                folder.value += u'/';
+            folder.blankedOptionText = upper;
+            folder.blankedOptionText.replace(at, argument.size(), QString(argument.size(), u' '));
+            return folder;
+        }
+        at += argument.size() + 1;
+    }
+    return std::nullopt;
 }
 
 QRect OptionParser::geometry(const QString& optionText, bool halfMode, QSize screen,
@@ -123,6 +160,9 @@ StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
     if (const auto root = rootOption(arguments, upper)) {
         options.rootCandidate = rootFolder(root->value, currentFolder);
         searched = platform::Blanks::trim(root->blankedOptionText);
+    } else if (const auto folder = handedFolder(arguments, upper, currentFolder)) {
+        options.rootCandidate = folder->value;
+        searched = platform::Blanks::trim(folder->blankedOptionText);
     }
     auto has = [&searched](QStringView name) { return searched.contains(name); };
     options.onlyDuplicates = has(u"/DUPLICATI");
@@ -134,6 +174,7 @@ StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
         options.paneMode = browser::PaneMode::TextsOnly;
     options.alphabetical = has(u"/AZ");
     options.geometry = geometry(searched, options.halfMode, screen, limits);
+    options.positioned = has(u"/X:") || has(u"/Y:");
     options.help = optionText == u"/HELP" || optionText == u"/?" || optionText == u"/H";
     options.maximised = upper.contains(u"/MAX");
     return options;

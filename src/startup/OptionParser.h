@@ -20,6 +20,8 @@ public:
 
     // The command line as one text: the arguments joined with one blank.
     static QString commandLine(const QStringList& arguments);
+    // Whether the command line asks for a position of the main window.
+    static bool asksForPosition(const QStringList& arguments);
 
 private:
     struct Root
@@ -29,6 +31,8 @@ private:
     };
     static std::optional<Root> rootOption(const QStringList& arguments, const QString& upper);
     static QString rootFolder(QString value, const QString& currentFolder);
+    static std::optional<Root> handedFolder(const QStringList& arguments, const QString& upper,
+                                            const QString& currentFolder);
     static QRect geometry(const QString& optionText, bool halfMode, QSize screen,
                           const WindowSizeRange& limits);
 };

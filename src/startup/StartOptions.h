@@ -12,8 +12,9 @@ namespace vastrel::startup {
 // What the command line asks for, in the order it is applied.
 struct StartOptions
 {
-    // The folder the root option names, ending with "/"; it becomes the collection root
-    // only if it holds a bracketed entry.
+    // The folder the root option names, or else the folder handed over as an argument (as a
+    // file manager does), ending with "/"; it becomes the collection root only if it holds a
+    // bracketed entry.
     std::optional<QString> rootCandidate;
     bool onlyDuplicates = false;
     bool onlyOriginals = false;
@@ -22,6 +23,8 @@ struct StartOptions
     bool alphabetical = false;
     // The main window's outer geometry in pixels, after the window's own size limits.
     QRect geometry;
+    // A left or top edge was asked for.
+    bool positioned = false;
     bool help = false;
     bool maximised = false;
 };

@@ -16,7 +16,9 @@ void DiscOutline::paintEvent(QPaintEvent*)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(QColor(0x1d, 0x4e, 0x52), 6));
     painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QRectF(rect()).adjusted(3, 3, -3, -3));
+    // Inside the edge of the disc, beyond which the window is transparent.
+    const QRectF disc(mapFromParent(QPoint(0, 0)), parentWidget()->size());
+    painter.drawEllipse(disc.adjusted(3, 3, -3, -3));
 }
 
 } // namespace vastrel::ui

@@ -3,6 +3,7 @@
 #include "CheckList.h"
 #include "ElidingLabel.h"
 #include "ImageControl.h"
+#include "Pictures.h"
 #include "TextPane.h"
 #include "platform/Fonts.h"
 
@@ -22,6 +23,8 @@ namespace {
 
 const QSize kSquare(27, 27);
 const QSize kWide(39, 27);
+// The size-switch and About pictures.
+const QSize kSmallPicture(16, 16);
 
 } // namespace
 
@@ -120,7 +123,8 @@ ImageControl* MainControls::image(QWidget* window, const char* name, const QStri
     auto* i = new ImageControl(window);
     i->setObjectName(QString::fromLatin1(name));
     i->setToolTip(tip);
-    i->setPixmap(QPixmap(picture));
+    if (!picture.isEmpty())
+        i->setPixmap(Pictures::sharp(picture, kSmallPicture));
     i->setCursor(cursor);
     return i;
 }

@@ -1,6 +1,7 @@
 #include "frmInfo.h"
 
 #include "ClickableLabel.h"
+#include "Pictures.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 
@@ -112,7 +113,7 @@ void frmInfo::createControls(const QIcon& icon)
     setFont(QFont(QStringLiteral("Arial"), 9));
     auto* imgKorvi = new QLabel(this);
     imgKorvi->setObjectName(QStringLiteral("imgKorvi"));
-    imgKorvi->setPixmap(QPixmap(QStringLiteral(":/korvi.png")));
+    imgKorvi->setPixmap(Pictures::sharp(QStringLiteral(":/korvi.png"), QSize(480, 480)));
     imgKorvi->setGeometry(8, 8, 480, 480);
 
     createProgramFrame(icon)->setGeometry(500, 4, 500, 132);

@@ -1,15 +1,19 @@
 #include "frmStartUp.h"
 
 #include "DiscOutline.h"
+#include "Pictures.h"
 #include "browser/VarieFolder.h"
 #include "frmVL.h"
 #include "media/PictureLoader.h"
 #include "platform/Beeper.h"
+#include "platform/WindowSystem.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
+#include <QWindow>
 #include <cmath>
 
 namespace vastrel::ui {
@@ -19,6 +23,7 @@ namespace {
 constexpr int kMaxStep = 64;
 constexpr int kOffScreen = 400;
 constexpr int kStaysOnScreen = 80;
+const QRect kHole(210, 210, 60, 60);
 
 bool isArrow(int key)
 {
@@ -33,18 +38,26 @@ frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* pa
 {
     setObjectName(QStringLiteral("frmStartUp"));
     setModal(true);
+    // The window paints only the disc: where a compositor draws the rest transparent, the
+    // desktop shows through the corners and the hole, with smooth edges.
+    setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kSide, kSide);
-    m_picture = QPixmap(QStringLiteral(":/startup-disc.png"));
+    m_picture = Pictures::sharp(QStringLiteral(":/startup-disc.png"), QSize(kSide, kSide));
     shpBordo = new DiscOutline(this);
     imgBuco = new QLabel(this);
     imgBuco->setObjectName(QStringLiteral("imgBuco"));
-    imgBuco->setPixmap(QPixmap(QStringLiteral(":/startup-buco.png")));
+    imgBuco->setPixmap(Pictures::sharp(QStringLiteral(":/startup-buco.png"), QSize(151, 151)));
     imgBuco->installEventFilter(this);
     tmrOK.setInterval(60000);
     tmrOK.setSingleShot(true);
     connect(&tmrOK, &QTimer::timeout, this, &frmStartUp::tmrOK_Timer);
     tmrOK.start();
     Form_Load();
+}
+
+QRegion frmStartUp::shape()
+{
+    return QRegion(0, 0, kSide, kSide, QRegion::Ellipse) - QRegion(kHole, QRegion::Ellipse);
 }
 
 QPoint frmStartUp::centredOn(QSize screen)
@@ -64,8 +77,10 @@ void frmStartUp::Form_Load()
     m_moveStep = 1;
     shpBordo->setGeometry(-3, -3, 484, 484);
     imgBuco->setGeometry(164, 164, 151, 151);
-    setMask(QRegion(0, 0, kSide, kSide, QRegion::Ellipse) -
-            QRegion(210, 210, 60, 60, QRegion::Ellipse));
+    // The window's mask is its input region on Wayland and its shape on X11, where it also
+    // cuts the corners and the hole when no compositor draws them transparent.
+    create();
+    windowHandle()->setMask(shape());
     update();
     // Failures leave the design-time picture and the notes as they are.
     const QPixmap whole = loadCollectionPicture();
@@ -104,6 +119,14 @@ void frmStartUp::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     painter.drawPixmap(0, 0, m_picture);
+    // Cleared again outside the disc and in the hole, edges blended.
+    QPainterPath outside;
+    outside.addRect(rect());
+    outside.addEllipse(QRectF(0, 0, kSide, kSide));
+    outside.addEllipse(QRectF(kHole));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setCompositionMode(QPainter::CompositionMode_Clear);
+    painter.fillPath(outside, Qt::transparent);
 }
 
 void frmStartUp::restartTimer()
@@ -166,6 +189,15 @@ void frmStartUp::mousePressEvent(QMouseEvent* event)
 {
     restartTimer();
     m_grab = event->position().toPoint();
+    dragByCompositor(event->button());
+}
+
+// Where the compositor places the windows (Wayland), it is the one that can drag the window:
+// it follows the pointer while the right button is held, without the limits.
+void frmStartUp::dragByCompositor(Qt::MouseButton button)
+{
+    if (button == Qt::RightButton && !platform::WindowSystem::placesWindows())
+        windowHandle()->startSystemMove();
 }
 
 void frmStartUp::drag(QPoint globalPointer, bool withLimits)
@@ -204,6 +236,7 @@ bool frmStartUp::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
         restartTimer();
         m_grab = imgBuco->mapTo(this, mouse->position().toPoint());
+        dragByCompositor(mouse->button());
         return true;
     case QEvent::MouseMove:
         if (mouse->buttons() == Qt::RightButton)

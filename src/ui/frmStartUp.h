@@ -28,6 +28,8 @@ public:
 
     // The position that centres the window on a screen of the given size.
     static QPoint centredOn(QSize screen);
+    // The disc with its hole: where the window shows and takes the mouse.
+    static QRegion shape();
     void setTimeout(int milliseconds);
     int moveStep() const { return m_moveStep; }
 
@@ -51,6 +53,7 @@ private:
     void tmrOK_Timer();
     QPoint limited(QPoint topLeft) const;
     void drag(QPoint globalPointer, bool withLimits);
+    void dragByCompositor(Qt::MouseButton button);
 
     browser::ModuleState& m_state;
     ui::frmVL& m_main;

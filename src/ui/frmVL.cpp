@@ -42,12 +42,14 @@ constexpr int kDoubling = 1;
 const QString kPrompt = QStringLiteral("Stringa da Cercare:");
 const QString kTitleSearch = QStringLiteral("Vastrel - Cerca tra i Titoli dei Brani");
 
+// The icon the desktop entry names after the application id, as the installed theme has it;
+// the program's own pictures where it is not installed.
 QIcon programIcon()
 {
-    QIcon icon;
+    QIcon own;
     for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/vastrel-%1.png").arg(size), QSize(size, size));
-    return icon;
+        own.addFile(QStringLiteral(":/icons/vastrel-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QGuiApplication::desktopFileName(), own);
 }
 
 QString padded(const QString& tip)
@@ -267,10 +269,12 @@ bool frmVL::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
     // Once the window system has put a frame around the window, the outer size asked for
-    // is applied again with the real frame.
+    // is applied again with the real frame. A frame the program draws itself (Wayland) is
+    // there when the window has been put on screen, which ShowToParent follows (Show comes
+    // before); a window manager's frame comes with a move or a resize.
     const auto type = event->type();
     if (m_requestedOuter && isVisible() &&
-        (type == QEvent::Show || type == QEvent::Move || type == QEvent::Resize)) {
+        (type == QEvent::ShowToParent || type == QEvent::Move || type == QEvent::Resize)) {
         // Maximized before the frame was known: resizing now would restore the window.
         if (isMaximized()) {
             m_requestedOuter.reset();

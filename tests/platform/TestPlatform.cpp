@@ -2,6 +2,7 @@
 #include "platform/FileSystem.h"
 #include "platform/NativeName.h"
 #include "platform/TextDecoder.h"
+#include "platform/WindowSystem.h"
 #include "support/Collection.h"
 
 #include <QTest>
@@ -214,6 +215,37 @@ private Q_SLOTS:
         QCOMPARE(cache.firstFileName(c.path("x"), pattern),
                  all.isEmpty() ? std::nullopt : std::optional(all.first()));
         QCOMPARE(cache.folderNames(c.path("x")), QStringList{"canzone.d"});
+    }
+
+    // Natively where the session is; X11 only for a position, which Wayland does not let a
+    // program choose; what the user set always wins. The session: QT_QPA_PLATFORM,
+    // WAYLAND_DISPLAY, DISPLAY, XDG_SESSION_TYPE.
+    void windowSystem_data()
+    {
+        QTest::addColumn<QByteArrayList>("session");
+        QTest::addColumn<bool>("positionAsked");
+        QTest::addColumn<QByteArray>("platform");
+        QTest::newRow("X11 session") << QByteArrayList{"", "", ":0", "x11"} << true << QByteArray();
+        QTest::newRow("Wayland with XWayland") << QByteArrayList{"", "wayland-0", ":0", "wayland"}
+                                               << false << QByteArray("wayland;xcb");
+        QTest::newRow("Wayland, a position asked for")
+            << QByteArrayList{"", "wayland-0", ":0", "wayland"} << true
+            << QByteArray("xcb;wayland");
+        QTest::newRow("Wayland without X11, a position asked for")
+            << QByteArrayList{"", "wayland-0", "", ""} << true << QByteArray("wayland");
+        QTest::newRow("Wayland known by the session type only")
+            << QByteArrayList{"", "", ":1", "wayland"} << false << QByteArray("wayland;xcb");
+        QTest::newRow("the user's platform wins")
+            << QByteArrayList{"wayland", "wayland-0", ":0", "wayland"} << true << QByteArray();
+    }
+
+    void windowSystem()
+    {
+        QFETCH(QByteArrayList, session);
+        QFETCH(bool, positionAsked);
+        QFETCH(QByteArray, platform);
+        const WindowSystem::Session s{session[0], session[1], session[2], session[3]};
+        QCOMPARE(WindowSystem::platformFor(s, positionAsked), platform);
     }
 };
 

@@ -15,7 +15,8 @@ class TestOptionParser : public QObject
 
 private Q_SLOTS:
     // The flags are D O 2 A (duplicates, originals, half mode, alphabetical), the pane mode
-    // digit, H for help and M for maximised; the screen is 1024 x 768.
+    // digit, H for help, M for maximised and P for a position asked for; the screen is
+    // 1024 x 768.
     void options_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -30,7 +31,7 @@ private Q_SLOTS:
         };
         row("nothing", {}, "", standard);
         row("half mode", {"/2"}, "2", QRect(62, 234, 900, 300));
-        row("all of them", {"/L:700", "/A:400", "/X:10", "/Y:20", "/AZ", "/DUPLICATI"}, "DA",
+        row("all of them", {"/L:700", "/A:400", "/X:10", "/Y:20", "/AZ", "/DUPLICATI"}, "DAP",
             QRect(10, 20, 700, 400));
         row("without separators", {"/az/duplicati/l:700"}, "DA", width700);
         row("width 0 meets the window's minimum", {"/L:0"}, "", QRect(246, 84, 532, 600));
@@ -38,7 +39,7 @@ private Q_SLOTS:
         row("width with blanks inside", {"/L:7 0 0"}, "", width700);
         row("width in hexadecimal", {"/L:&h2bc"}, "", width700);
         row("hexadecimal 32-bit is signed", {"/L:&HFFFFFFFF"}, "", QRect(246, 84, 532, 600));
-        row("top edge off the bottom", {"/Y:768", "/A:400"}, "", QRect(62, 759, 900, 400));
+        row("top edge off the bottom", {"/Y:768", "/A:400"}, "P", QRect(62, 759, 900, 400));
         row("help", {"/help"}, "H", standard);
         row("question mark", {"/?"}, "H", standard);
         row("max", {"/max"}, "M", standard);
@@ -75,11 +76,57 @@ private Q_SLOTS:
         QCOMPARE(o.alphabetical, flags.contains('A'));
         QCOMPARE(o.help, flags.contains('H'));
         QCOMPARE(o.maximised, flags.contains('M'));
+        QCOMPARE(o.positioned, flags.contains('P'));
+        QCOMPARE(OptionParser::asksForPosition(arguments), flags.contains('P'));
         QCOMPARE(int(o.paneMode.value_or(vastrel::browser::PaneMode::Both)), flags.contains('1') ? 1
                                                                              : flags.contains('3')
                                                                                  ? 3
                                                                                  : 0);
         QCOMPARE(o.geometry, geometry);
+    }
+
+    // Without the root option, a folder handed over as a file manager hands it (a path or a
+    // file:// URI) is the root candidate, and it is no option text ("/MAX" still counts
+    // anywhere). The collection holds "Dischi/Testi/2000/max e più" and "a file"; "~"
+    // stands for its folder.
+    void handedFolder_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("flags");
+        auto row = [](const char* name, const QStringList& arguments, const QString& root,
+                      const char* flags = "") {
+            QTest::newRow(name) << arguments << root << QString::fromLatin1(flags);
+        };
+        const QString folder = "~/Dischi/Testi/2000/max e più/";
+        row("a path", {"~/Dischi/Testi/2000/max e più"}, folder, "M");
+        row("a file URI", {"file://~/Dischi/Testi/2000/max%20e%20pi%C3%B9/"}, folder, "M");
+        row("a relative path, then an option", {"Dischi/Testi/2000/max e più", "/AZ"}, folder,
+            "AM");
+        row("only the first folder", {"/nowhere", "~/Dischi", "~/Dischi/Testi"}, "~/Dischi/", "1");
+        row("a file is no folder", {"~/a file", "/TESTI"}, "", "1");
+        row("the root option wins", {"~/Dischi", "/ROOT:/media/Musica"}, "/media/Musica/");
+    }
+
+    void handedFolder()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, root);
+        QFETCH(QString, flags);
+        Collection c;
+        c.folder("Dischi/Testi/2000/max e più").file("a file");
+        const QString home = c.root().chopped(1);
+        for (QString& argument : arguments)
+            argument.replace("~", home);
+        const StartOptions o =
+            OptionParser::parse(arguments, QSize(1024, 768),
+                                {QSize(532, 326), QSize(532, 167), QSize(2056, 1544)}, home);
+        QCOMPARE(o.rootCandidate.value_or(QString()), QString(root).replace("~", home));
+        QCOMPARE(o.halfMode, flags.contains('2'));
+        QCOMPARE(o.alphabetical, flags.contains('A'));
+        QCOMPARE(o.maximised, flags.contains('M'));
+        QCOMPARE(int(o.paneMode.value_or(vastrel::browser::PaneMode::Both)),
+                 flags.contains('1') ? 1 : 0);
     }
 
     // A collection root holds a bracketed entry: the first one, in listing order, decides.

@@ -69,7 +69,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("begins");
         QTest::newRow("help") << "--help"
-                              << "Uso: vastrel [opzioni]\n";
+                              << "Uso: vastrel [opzioni] [cartella]\n";
         QTest::newRow("version") << "--version"
                                  << "Vastrel " VASTREL_VERSION_STRING "\n";
     }

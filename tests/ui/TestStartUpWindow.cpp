@@ -9,6 +9,7 @@
 #include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/ImageControl.h"
+#include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
 
@@ -17,9 +18,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <sys/stat.h>
 
 using vastrel::browser::ModuleState;
@@ -162,6 +165,57 @@ private Q_SLOTS:
         }
         QCOMPARE(w->isVisible(), !hides);
         QCOMPARE(Beeper::count(), 0);
+    }
+
+    // The disc with its hole: painted and taking the mouse there; transparent, with the
+    // mouse passing through, in the corners and the hole. Also run on a dense screen.
+    void shape_data()
+    {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<bool>("disc");
+        QTest::newRow("top-left corner") << QPoint(12, 12) << false;
+        QTest::newRow("bottom-right corner") << QPoint(467, 467) << false;
+        QTest::newRow("centre of the hole") << QPoint(240, 240) << false;
+        QTest::newRow("inside the hole's edge") << QPoint(240, 212) << false;
+        QTest::newRow("label around the hole") << QPoint(240, 206) << true;
+        QTest::newRow("disc") << QPoint(240, 60) << true;
+        QTest::newRow("rim") << QPoint(240, 3) << true;
+    }
+
+    void shape()
+    {
+        QFETCH(QPoint, point);
+        QFETCH(bool, disc);
+        Collection c;
+        StartUp s(c);
+        s.show();
+        const QImage seen = s.window->grab().toImage();
+        QCOMPARE(qAlpha(seen.pixel(point * seen.devicePixelRatio())), disc ? 255 : 0);
+        QCOMPARE(s.window->windowHandle()->mask().contains(point), disc);
+    }
+
+    // Every picture of the windows has as many device pixels as it covers, so none is blown
+    // up on a dense screen (the test runs with QT_SCALE_FACTOR=2 too).
+    void picturesHaveTheScreensDensity()
+    {
+        Collection c;
+        StartUp s(c);
+        s.show();
+        const qreal density = s.window->devicePixelRatio();
+        vastrel::ui::frmInfo about(s.state, s.dialogs, s.main.windowIcon());
+        const auto& ui = s.main.controls();
+        QList<QPixmap> pictures{s.imgBuco()->pixmap(),
+                                ui.imgEC[0]->pixmap(),
+                                ui.imgEC[1]->pixmap(),
+                                ui.imgInfo->pixmap(),
+                                about.findChild<QLabel*>("imgKorvi")->pixmap(),
+                                about.findChild<QLabel*>("imgIcona")->pixmap()};
+        for (const QPushButton* b : s.main.findChildren<QPushButton*>()) {
+            if (!b->icon().isNull())
+                pictures.append(b->icon().pixmap(b->iconSize(), density));
+        }
+        for (const QPixmap& picture : pictures)
+            QCOMPARE(picture.devicePixelRatio(), density);
     }
 
     // A minute without input (shortened here): a beep, and the window hides.
