@@ -11,12 +11,19 @@ namespace vastrel::browser {
 namespace {
 
 using enum LayoutControl;
+using namespace metrics;
+
+// The size switch hangs this far over the right edge.
+constexpr int kSizeSwitchOverhang = 5;
+// The text commands reach this far into the text pane's border.
+constexpr int kIntoPaneBorder = 3;
 
 // What the rules of one row may read: the layout quantities and the geometry as far as the
 // rows before it have set it.
 struct Pass
 {
-    int SW, SH, W, H, R, D, S, L;
+    int clientWidth, clientHeight, listWidth, listHeight, spareWidth, extraGap, pictureSide,
+        labelHeight;
     bool maximized;
     const ControlRects& geometry;
 
@@ -24,6 +31,15 @@ struct Pass
     int top(LayoutControl c) const { return geometry[controlIndex(c)].y(); }
     int width(LayoutControl c) const { return geometry[controlIndex(c)].width(); }
     int height(LayoutControl c) const { return geometry[controlIndex(c)].height(); }
+
+    // The track list starts past the album list and the column between them.
+    int trackListLeft() const { return kMargin + listWidth + kColumn; }
+    // The lists end here, and the buttons of the middle column stack up from here.
+    int listBottom() const { return kBand + listHeight; }
+    // The middle column's buttons start on the album list's right border.
+    int buttonColumn() const { return kMargin + listWidth - 1; }
+    // The lower half's panes, as high as the lists, end at the bottom margin.
+    int paneTop() const { return clientHeight - kMargin - listHeight; }
 };
 
 // A rule gives one coordinate of a control; a missing rule leaves the coordinate as it is.
@@ -41,70 +57,86 @@ struct Row
 // Both size modes. The order matters: rows read what the rows above them have set.
 constexpr Row kUpperHalf[] = {
     {.control = lstAlbum,
-     .width = [](const Pass& p) { return p.W; },
-     .height = [](const Pass& p) { return p.H; }},
-    {.control = lblBrani, .left = [](const Pass& p) { return p.W + 44; }},
+     .width = [](const Pass& p) { return p.listWidth; },
+     .height = [](const Pass& p) { return p.listHeight; }},
+    {.control = lblBrani, .left = [](const Pass& p) { return p.trackListLeft(); }},
     // Its right edge meets that of cmdSelAlbum.
     {.control = cboMostra,
-     .left = [](const Pass& p) { return p.W + 7 + p.width(cmdSelAlbum) - p.width(cboMostra); }},
+     .left =
+         [](const Pass& p) {
+             return p.buttonColumn() + p.width(cmdSelAlbum) - p.width(cboMostra);
+         }},
     {.control = lblMostra,
-     .left = [](const Pass& p) { return p.left(cboMostra) - p.width(lblMostra) - 4; }},
-    {.control = imgInfo, .left = [](const Pass& p) { return p.SW - (p.maximized ? 18 : 16); }},
+     .left = [](const Pass& p) { return p.left(cboMostra) - p.width(lblMostra) - kLabelGap; }},
+    // A maximized window has no right border: the picture keeps 2 pixels off the edge.
+    {.control = imgInfo,
+     .left = [](const Pass& p) { return p.clientWidth - kImageSide - (p.maximized ? 2 : 0); }},
     {.control = lstBrani,
      .left = [](const Pass& p) { return p.left(lblBrani); },
-     .width = [](const Pass& p) { return p.width(lstAlbum) + p.R; },
+     .width = [](const Pass& p) { return p.width(lstAlbum) + p.spareWidth; },
      .height = [](const Pass& p) { return p.height(lstAlbum); }},
+    // The size switch hangs over the right edge, on the level of the lists' bottom.
     {.control = imgEC0,
-     .left = [](const Pass& p) { return p.SW - 11; },
-     .top = [](const Pass& p) { return p.H + 24 - (p.maximized ? 1 : 0); }},
+     .left = [](const Pass& p) { return p.clientWidth - kImageSide + kSizeSwitchOverhang; },
+     .top = [](const Pass& p) { return p.listBottom() - (p.maximized ? 1 : 0); }},
     {.control = imgEC1,
      .left = [](const Pass& p) { return p.left(imgEC0); },
      .top = [](const Pass& p) { return p.top(imgEC0); }},
-    {.control = cmdSelAlbum, .left = [](const Pass& p) { return p.W + 7; }},
+    {.control = cmdSelAlbum, .left = [](const Pass& p) { return p.buttonColumn(); }},
     {.control = cmdSuona,
      .left = [](const Pass& p) { return p.left(cmdSelAlbum); },
-     .top = [](const Pass& p) { return p.top(cmdSelAlbum) + p.D + 27; }},
+     .top = [](const Pass& p) { return p.top(cmdSelAlbum) + kButton + p.extraGap; }},
+    // The square buttons end where cmdSuona ends, stacked up from the lists' bottom.
     {.control = cmdSelBrani,
-     .left = [](const Pass& p) { return p.W + 19; },
-     .top = [](const Pass& p) { return p.H - 57; }},
+     .left = [](const Pass& p) { return p.left(cmdSelAlbum) + kWideButton - kButton; },
+     .top = [](const Pass& p) { return p.listBottom() - 3 * kButton; }},
     {.control = cmdCercaBrano,
      .left = [](const Pass& p) { return p.left(cmdSelBrani); },
-     .top = [](const Pass& p) { return p.H - 30; }},
+     .top = [](const Pass& p) { return p.listBottom() - 2 * kButton; }},
     {.control = chkOrdinaAZ,
      .left = [](const Pass& p) { return p.left(cmdSelBrani); },
-     .top = [](const Pass& p) { return p.H - 3; }},
+     .top = [](const Pass& p) { return p.listBottom() - kButton; }},
 };
 
 // The text commands below cmdSelTesto, the same in both layouts that show texts.
 constexpr Row kCmdCopia = {.control = cmdCopia,
                            .left = [](const Pass& p) { return p.left(cmdSelTesto); },
-                           .top = [](const Pass& p) { return p.top(cmdSelTesto) + 27; }};
-constexpr Row kCmdCercaTesto = {.control = cmdCercaTesto,
-                                .left = [](const Pass& p) { return p.left(cmdSelTesto); },
-                                .top = [](const Pass& p) { return p.top(cmdCopia) + p.D + 27; }};
-constexpr Row kCmdCercaAvanti = {.control = cmdCercaAvanti,
-                                 .left = [](const Pass& p) { return p.left(cmdSelTesto); },
-                                 .top = [](const Pass& p) { return p.top(cmdCercaTesto) + 27; }};
+                           .top = [](const Pass& p) { return p.top(cmdSelTesto) + kButton; }};
+constexpr Row kCmdCercaTesto = {
+    .control = cmdCercaTesto,
+    .left = [](const Pass& p) { return p.left(cmdSelTesto); },
+    .top = [](const Pass& p) { return p.top(cmdCopia) + kButton + p.extraGap; }};
+constexpr Row kCmdCercaAvanti = {
+    .control = cmdCercaAvanti,
+    .left = [](const Pass& p) { return p.left(cmdSelTesto); },
+    .top = [](const Pass& p) { return p.top(cmdCercaTesto) + kButton; }};
 
-// Rules that more than one pane layout uses.
-constexpr Rule kPictureTop = [](const Pass& p) { return p.SH - (p.H + 8); };
-constexpr Rule kPictureLabelTop = [](const Pass& p) { return p.top(imgCopertina) - (p.L + 3); };
-constexpr Rule kTextLabelTop = [](const Pass& p) { return p.SH - (p.L + p.H + 11); };
-constexpr Rule kTextTop = [](const Pass& p) { return p.SH - (p.H + 9); };
+// Rules that more than one pane layout uses. The text pane has a border outside the band of
+// the panes, one pixel on every side.
+constexpr Rule kPictureTop = [](const Pass& p) { return p.paneTop(); };
+constexpr Rule kPictureLabelTop = [](const Pass& p) {
+    return p.top(imgCopertina) - p.labelHeight - kCaptionGap;
+};
+constexpr Rule kTextLabelTop = [](const Pass& p) {
+    return p.paneTop() - p.labelHeight - kCaptionGap;
+};
+constexpr Rule kTextTop = [](const Pass& p) { return p.paneTop() - 1; };
 constexpr Rule kTextHeight = [](const Pass& p) { return p.height(lstAlbum) + 2; };
-constexpr Rule kPaneButtonTop = [](const Pass& p) { return p.SH - 35; };
+constexpr Rule kTextCommandsTop = [](const Pass& p) { return p.top(txtBrani) + 1; };
+// The pane button ends at the bottom margin.
+constexpr Rule kPaneButtonTop = [](const Pass& p) { return p.clientHeight - kMargin - kButton; };
 
 // Full mode, pane mode 0 or 2: pictures on the left, texts on the right.
 constexpr Row kTextsAndPictures[] = {
     {.control = imgCopertina,
      .top = kPictureTop,
-     .width = [](const Pass& p) { return p.S; },
-     .height = [](const Pass& p) { return p.S; }},
+     .width = [](const Pass& p) { return p.pictureSide; },
+     .height = [](const Pass& p) { return p.pictureSide; }},
     {.control = lblJPEG, .top = kPictureLabelTop},
     {.control = lstJPEG,
-     .left = [](const Pass& p) { return p.S + 8; },
+     .left = [](const Pass& p) { return p.left(imgCopertina) + p.pictureSide; },
      .top = [](const Pass& p) { return p.top(imgCopertina); },
-     .width = [](const Pass& p) { return p.W - p.S; },
+     .width = [](const Pass& p) { return p.listWidth - p.pictureSide; },
      .height = [](const Pass& p) { return p.height(lstAlbum); }},
     {.control = lblRTF,
      .left = [](const Pass& p) { return p.left(lblBrani); },
@@ -116,7 +148,7 @@ constexpr Row kTextsAndPictures[] = {
      .height = kTextHeight},
     {.control = cmdSelTesto,
      .left = [](const Pass& p) { return p.left(chkOrdinaAZ); },
-     .top = [](const Pass& p) { return p.top(txtBrani) + 1; }},
+     .top = kTextCommandsTop},
     kCmdCopia,
     kCmdCercaTesto,
     kCmdCercaAvanti,
@@ -125,40 +157,42 @@ constexpr Row kTextsAndPictures[] = {
      .top = kPaneButtonTop},
 };
 
-// Full mode, pane mode 1: the text pane under both lists.
+// Full mode, pane mode 1: the text pane under both lists and the column between them.
 constexpr Row kTextsOnly[] = {
-    {.control = lblRTF,
-     .left = [](const Pass& p) { return p.left(lblAlbum) + 37; },
-     .top = kTextLabelTop},
     {.control = txtBrani,
-     .left = [](const Pass&) { return 44; },
+     .left = [](const Pass&) { return kMargin + kColumn; },
      .top = kTextTop,
-     .width = [](const Pass& p) { return 2 * p.W + 1 + p.R; },
+     .width = [](const Pass& p) { return 2 * p.listWidth + p.spareWidth + 1; },
      .height = kTextHeight},
+    {.control = lblRTF,
+     .left = [](const Pass& p) { return p.left(txtBrani) + 1; },
+     .top = kTextLabelTop},
     {.control = cmdSelTesto,
-     .left = [](const Pass& p) { return p.left(lstAlbum) + 12; },
-     .top = [](const Pass& p) { return p.top(txtBrani) + 1; }},
+     .left = [](const Pass& p) { return p.left(txtBrani) + kIntoPaneBorder - kButton; },
+     .top = kTextCommandsTop},
     kCmdCopia,
     kCmdCercaTesto,
     kCmdCercaAvanti,
-    {.control = cmdCopertina,
-     .left = [](const Pass& p) { return p.left(lstAlbum); },
-     .top = kPaneButtonTop},
+    {.control = cmdCopertina, .left = [](const Pass&) { return kMargin; }, .top = kPaneButtonTop},
 };
 
-// Full mode, pane mode 3: a picture twice as wide as high beside the picture list.
+// Full mode, pane mode 3: a picture twice as wide as high beside the picture list; the pane
+// button stands one pixel over the list's right edge and ends at the right margin.
 constexpr Row kPicturesOnly[] = {
     {.control = imgCopertina,
      .top = kPictureTop,
-     .width = [](const Pass& p) { return 2 * p.S; },
-     .height = [](const Pass& p) { return p.S; }},
+     .width = [](const Pass& p) { return 2 * p.pictureSide; },
+     .height = [](const Pass& p) { return p.pictureSide; }},
     {.control = lblJPEG, .top = kPictureLabelTop},
     {.control = lstJPEG,
-     .left = [](const Pass& p) { return p.left(imgCopertina) + 2 * p.S; },
+     .left = [](const Pass& p) { return p.left(imgCopertina) + p.width(imgCopertina); },
      .top = [](const Pass& p) { return p.top(imgCopertina); },
-     .width = [](const Pass& p) { return p.SW - 2 * (p.S + 27); },
+     .width =
+         [](const Pass& p) {
+             return p.clientWidth - kMargin - kWideButton + 1 - p.left(imgCopertina) -
+                    p.width(imgCopertina);
+         },
      .height = [](const Pass& p) { return p.height(lstAlbum); }},
-    // On purpose one pixel over the list's right edge.
     {.control = cmdCopertina,
      .left = [](const Pass& p) { return p.left(lstJPEG) + p.width(lstJPEG) - 1; },
      .top = kPaneButtonTop},
@@ -276,18 +310,17 @@ void measure(const LayoutInput& in, LayoutResult& out)
 
 void computeQuantities(const LayoutInput& in, LayoutResult& out)
 {
-    const int SW = in.client.width();
-    const int SH = in.client.height();
-    out.W = nearestHalf(SW - 52);
-    out.R = in.outer.width() - 2 * (out.borderWidth + out.W + 26);
-    out.H = in.halfMode ? SH - 32 : nearestHalf(SH - 56);
-    out.D = nearestHalf(out.H - 135);
-    out.S = std::min(out.W - 105, out.H);
+    out.listWidth = nearestHalf(in.client.width() - kAcross);
+    out.spareWidth = in.outer.width() - 2 * (out.borderWidth + out.listWidth) - kAcross;
+    out.listHeight =
+        in.halfMode ? in.client.height() - kDownHalf : nearestHalf(in.client.height() - kDownFull);
+    out.extraGap = nearestHalf(out.listHeight - kMinListHeight);
+    out.pictureSide = std::min(out.listWidth - kMinPictureListWidth, out.listHeight);
 }
 
 } // namespace
 
-LayoutResult MainLayout::Form_Resize(const LayoutInput& in)
+LayoutResult MainLayout::compute(const LayoutInput& in)
 {
     LayoutResult out;
     out.geometry = in.current;
@@ -301,8 +334,9 @@ LayoutResult MainLayout::Form_Resize(const LayoutInput& in)
     const Pane pane = paneOf(in.paneMode);
     setVisibility(out.visible, in.halfMode, pane);
 
-    const Pass pass{in.client.width(), in.client.height(), out.W,       out.H, out.R, out.D, out.S,
-                    in.labelHeight,    in.maximized,       out.geometry};
+    const Pass pass{in.client.width(), in.client.height(), out.listWidth,   out.listHeight,
+                    out.spareWidth,    out.extraGap,       out.pictureSide, in.labelHeight,
+                    in.maximized,      out.geometry};
     place(kUpperHalf, pass, out.geometry);
     // Half mode leaves the hidden lower half where it was.
     if (!in.halfMode)

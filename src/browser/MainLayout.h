@@ -11,14 +11,14 @@ namespace vastrel::browser {
 // client coordinates.
 struct LayoutInput
 {
-    QSize client;          // SW x SH
+    QSize client;          // the inside of the window
     QSize outer;           // the window with its frame
     QSize screen;          // the whole screen
     bool halfMode = false; // element 1 of imgEC is visible
     PaneMode paneMode = PaneMode::Both;
     bool maximized = false;
     bool minimized = false;
-    int labelHeight = 0; // L: the height of lblMostra, used for every label
+    int labelHeight = 0; // the height of lblMostra, used for every label
     // The frame measures of the last layout. A minimized window keeps them, because the
     // outer and client sizes of a minimized window need not describe its frame and the size
     // limits go on using them when the window is restored.
@@ -43,13 +43,17 @@ struct LayoutResult
     bool laidOut = false;
     ControlRects geometry{};
     ControlFlags visible{};
-    // The layout quantities (list width and height, spare width, extra gap, picture side);
-    // 0 when not laid out. Not clamped: only the sizes given to controls are.
-    int W = 0;
-    int H = 0;
-    int R = 0;
-    int D = 0;
-    int S = 0;
+    // The layout quantities; 0 when not laid out. Not clamped: only the sizes given to
+    // controls are.
+    int listWidth = 0;
+    int listHeight = 0;
+    // What the outer width leaves the track list beyond the album list's width: -1, 0 or 1
+    // with a symmetric frame, the pixel that halving the width dropped.
+    int spareWidth = 0;
+    // Half of what the lists are higher than their smallest height: it spreads the buttons
+    // of the middle column.
+    int extraGap = 0;
+    int pictureSide = 0;
 };
 
 // The layout of frmVL: every control's place and visibility from the client size, the size
@@ -57,7 +61,7 @@ struct LayoutResult
 class MainLayout
 {
 public:
-    static LayoutResult Form_Resize(const LayoutInput& input);
+    static LayoutResult compute(const LayoutInput& input);
 };
 
 } // namespace vastrel::browser

@@ -24,14 +24,15 @@ WindowLimits::Limits WindowLimits::clientLimits(const Limits& outer, QSize frame
     return {client(outer.minimum), client(outer.maximum)};
 }
 
-double WindowLimits::halvedOuterHeight(int SH, int captionHeight, int borderWidth)
+// A full-mode window is two half-mode ones less one bottom margin: both keep the list height.
+double WindowLimits::halvedOuterHeight(int clientHeight, int captionHeight, int borderWidth)
 {
-    return (SH + 8) / 2.0 + captionHeight + borderWidth;
+    return (clientHeight + metrics::kMargin) / 2.0 + captionHeight + borderWidth;
 }
 
-int WindowLimits::doubledOuterHeight(int SH, int captionHeight, int borderWidth)
+int WindowLimits::doubledOuterHeight(int clientHeight, int captionHeight, int borderWidth)
 {
-    return 2 * SH + captionHeight + borderWidth - 8;
+    return 2 * clientHeight - metrics::kMargin + captionHeight + borderWidth;
 }
 
 int WindowLimits::clientHeightFor(double outerHeight, int captionHeight, int borderWidth)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LayoutMetrics.h"
+
 #include <QSize>
 
 namespace vastrel::browser {
@@ -9,10 +11,11 @@ namespace vastrel::browser {
 class WindowLimits
 {
 public:
-    // The smallest client area the layout is made for.
-    static constexpr int kMinClientWidth = 532;
-    static constexpr int kMinClientHeightFull = 326;
-    static constexpr int kMinClientHeightHalf = 167;
+    // The smallest client area the layout is made for: the smallest lists. Halving a window
+    // of the smallest full-mode height gives the smallest half-mode height.
+    static constexpr int kMinClientWidth = 2 * metrics::kMinListWidth + metrics::kAcross;
+    static constexpr int kMinClientHeightFull = 2 * metrics::kMinListHeight + metrics::kDownFull;
+    static constexpr int kMinClientHeightHalf = metrics::kMinListHeight + metrics::kDownHalf;
 
     struct Limits
     {
@@ -29,12 +32,12 @@ public:
     // caption height + border width). A limit never goes below 0.
     static Limits clientLimits(const Limits& outer, QSize frame);
 
-    // The outer height that halving a window of client height SH asks for, as the exact real
-    // number (SH + 8) / 2 + caption height + border width.
-    static double halvedOuterHeight(int SH, int captionHeight, int borderWidth);
+    // The outer height that halving a window of the given client height asks for, as the
+    // exact real number (client height + 8) / 2 + caption height + border width.
+    static double halvedOuterHeight(int clientHeight, int captionHeight, int borderWidth);
 
-    // The outer height that doubling a window of client height SH asks for.
-    static int doubledOuterHeight(int SH, int captionHeight, int borderWidth);
+    // The outer height that doubling a window of the given client height asks for.
+    static int doubledOuterHeight(int clientHeight, int captionHeight, int borderWidth);
 
     // The client height a window gets when the size switch asks for outerHeight: the window
     // system's conversion to whole pixels. The client part is rounded, halves to even, and

@@ -3,6 +3,7 @@
 #include "OptionParser.h"
 #include "ReadMe.h"
 #include "RootOption.h"
+#include "browser/WindowLimits.h"
 #include "catalogue/ShowFilter.h"
 #include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
@@ -67,10 +68,12 @@ std::optional<QString> ModVL::musicFolderRoot() const
 
 WindowSizeRange ModVL::sizeRange() const
 {
-    const int frameHeight = m_state.borderWidth + m_state.captionHeight;
-    return {QSize(m_state.minWindowWidth, frameHeight + 326),
-            QSize(m_state.minWindowWidth, frameHeight + 167),
-            QSize(m_state.maxWindowWidth, m_state.maxWindowHeight)};
+    const auto limits = [this](bool halfMode) {
+        return browser::WindowLimits::compute(m_state.borderWidth, m_state.captionHeight, halfMode,
+                                              m_state.minWindowWidth, m_state.maxWindowWidth,
+                                              m_state.maxWindowHeight);
+    };
+    return {limits(false).minimum, limits(true).minimum, limits(false).maximum};
 }
 
 bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)

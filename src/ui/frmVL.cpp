@@ -5,6 +5,7 @@
 #include "ImageControl.h"
 #include "SongbookPrint.h"
 #include "TextPane.h"
+#include "browser/LayoutMetrics.h"
 #include "browser/MainLayout.h"
 #include "browser/TextCommands.h"
 #include "browser/TextSearch.h"
@@ -406,9 +407,9 @@ void frmVL::fitCaption(QLabel* label)
 {
     int width = label->sizeHint().width();
     if (label == ui.lblAlbum)
-        width = std::min(width, ui.lblMostra->x() - 4 - label->x());
+        width = std::min(width, ui.lblMostra->x() - browser::metrics::kLabelGap - label->x());
     else if (label == ui.lblBrani)
-        width = std::min(width, ui.imgInfo->x() - 4 - label->x());
+        width = std::min(width, ui.imgInfo->x() - browser::metrics::kLabelGap - label->x());
     label->resize(std::max(width, 0), label->height());
 }
 
@@ -588,7 +589,7 @@ void frmVL::Form_Resize()
         in.current[i] = m_layoutWidgets[i]->geometry();
         in.visible[i] = !m_layoutWidgets[i]->isHidden();
     }
-    const browser::LayoutResult out = browser::MainLayout::Form_Resize(in);
+    const browser::LayoutResult out = browser::MainLayout::compute(in);
     m_state.borderWidth = out.borderWidth;
     m_state.captionHeight = out.captionHeight;
     m_state.maxWindowWidth = out.maxWindowWidth;

@@ -217,7 +217,7 @@ private Q_SLOTS:
         const bool designed = client == QSize(532, 326);
         LayoutInput in = input(client, false, pane);
         in.current = rects(designed ? kLarge : kDesigned);
-        const LayoutResult out = MainLayout::Form_Resize(in);
+        const LayoutResult out = MainLayout::compute(in);
         const QString diff = differences(out.geometry, rects(designed ? kDesigned : kLarge));
         QVERIFY2(diff.isEmpty(), qPrintable(diff));
         QVERIFY(out.laidOut);
@@ -252,7 +252,7 @@ private Q_SLOTS:
             LayoutInput in = input(QSize(600, half ? 200 : 400), half, pane);
             in.visible.fill(before);
             in.visible[controlIndex(lblAlbum)] = !before;
-            const LayoutResult out = MainLayout::Form_Resize(in);
+            const LayoutResult out = MainLayout::compute(in);
             for (LayoutControl c : {lblJPEG, lstJPEG, imgCopertina})
                 QCOMPARE(out.visible[controlIndex(c)], pictures);
             for (LayoutControl c :
@@ -285,7 +285,7 @@ private Q_SLOTS:
             for (int h : sweepOf(half ? 167 : 326)) {
                 for (int pane : {0, 1, 2, 3}) {
                     const LayoutInput in = input(QSize(w, h), half, pane, maximized);
-                    const LayoutResult out = MainLayout::Form_Resize(in);
+                    const LayoutResult out = MainLayout::compute(in);
                     const QString wrong = faults(in, out);
                     QVERIFY2(wrong.isEmpty(), qPrintable(QString("%1 x %2, pane mode %3: %4")
                                                              .arg(w)
@@ -295,7 +295,7 @@ private Q_SLOTS:
                     const auto& g = out.geometry;
                     QCOMPARE(g[controlIndex(lstBrani)].x() + g[controlIndex(lstBrani)].width(),
                              w - 8);
-                    QVERIFY(out.R >= -1 && out.R <= 1);
+                    QVERIFY(out.spareWidth >= -1 && out.spareWidth <= 1);
                     if (!half && pane != 3)
                         QCOMPARE(g[controlIndex(txtBrani)].x() + g[controlIndex(txtBrani)].width(),
                                  w - 7);
