@@ -27,20 +27,18 @@ QList<QByteArray> BenchWindow::albums(int count) const
 
 void BenchWindow::setAlbumsQuietly(int count, bool checked)
 {
-    session().setPointer(Pointer::Busy);
+    const auto busy = session().busy(Pointer::Busy);
     auto* albums = &session().albums();
     for (int i = 0; i < albums->count(); ++i)
         albums->setChecked(i, checked && i < count);
-    session().setPointer(Pointer::Default);
 }
 
 void BenchWindow::setTracksQuietly(bool checked)
 {
-    session().setPointer(Pointer::Busy);
+    const auto busy = session().busy(Pointer::Busy);
     auto* tracks = &session().tracks();
     for (int i = 0; i < tracks->count(); ++i)
         tracks->setChecked(i, checked);
-    session().setPointer(Pointer::Default);
 }
 
 void BenchWindow::listAlbums(int count)
@@ -52,11 +50,12 @@ void BenchWindow::listAlbums(int count)
 
 void BenchWindow::checkTracks(int count)
 {
-    session().setPointer(Pointer::Busy);
-    auto* tracks = &session().tracks();
-    for (int i = 0; i < tracks->count(); ++i)
-        tracks->setChecked(i, i < count);
-    session().setPointer(Pointer::Default);
+    {
+        const auto busy = session().busy(Pointer::Busy);
+        auto* tracks = &session().tracks();
+        for (int i = 0; i < tracks->count(); ++i)
+            tracks->setChecked(i, i < count);
+    }
     m_state.modifierState = vastrel::platform::Modifier::Ctrl;
     session().lstBrani_ItemCheck(-1);
 }

@@ -70,9 +70,8 @@ QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QSt
              [root, filter](int threads) { BareWalk::albumRefresh(root, filter != 2, threads); },
              [&w] { w.window().Aggiorna(); },
              [&w, filter] {
-                 w.session().setPointer(Pointer::Hourglass);
+                 const auto busy = w.session().busy(Pointer::Hourglass);
                  w.ui().cboMostra->setCurrentIndex(filter);
-                 w.session().setPointer(Pointer::Default);
              }});
     }
     const QList<QByteArray> fifty = w.albums(50);
@@ -120,7 +119,6 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
          [&w] {
              w.listAlbums(167);
              w.setTracksQuietly(false);
-             w.session().setPointer(Pointer::Default);
          }});
     return list;
 }

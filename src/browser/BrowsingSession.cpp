@@ -75,6 +75,17 @@ private:
     bool m_outermost = false;
 };
 
+BrowsingSession::Busy::Busy(BrowsingSession& session, Pointer pointer)
+    : m_session(session), m_previous(session.m_pointer)
+{
+    m_session.setPointer(pointer);
+}
+
+BrowsingSession::Busy::~Busy()
+{
+    m_session.setPointer(m_previous);
+}
+
 BrowsingSession::BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent)
     : QObject(parent), m_state(state), m_opener(opener), m_pictureTag(kEmptyPictureTag)
 {
@@ -157,9 +168,7 @@ void BrowsingSession::Aggiorna()
     const int current = m_albums.currentRow();
     saved.setCurrent(current >= 0 ? m_albums.row(current).field() : QString());
 
-    const Pointer pointer = m_pointer;
-    setPointer(Pointer::Hourglass);
-
+    const Busy busy(*this, Pointer::Hourglass);
     const Operation operation(*this);
     QStringList names =
         catalogue::AlbumScan::albumNames(m_state.collectionRoot, m_showFilter, operation.listings(),
@@ -185,9 +194,14 @@ void BrowsingSession::Aggiorna()
             newCurrent = i;
     }
     m_albums.setCurrentRow(newCurrent);
-
-    setPointer(pointer);
     Q_EMIT changed();
+}
+
+void BrowsingSession::activate()
+{
+    setPointer(Pointer::Default);
+    m_albums.setCurrentRow(-1);
+    lstAlbum_ItemCheck(-1);
 }
 
 void BrowsingSession::setShowFilter(int filter)
@@ -195,7 +209,7 @@ void BrowsingSession::setShowFilter(int filter)
     m_showFilter = filter;
     if (m_pointer == Pointer::Hourglass)
         return;
-    m_state.modifierState = Modifier::Ctrl;
+    m_state.modifierState = kBulkChange;
     const Operation operation(*this);
     Aggiorna();
     lstAlbum_ItemCheck(-1);
@@ -252,7 +266,27 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
 {
     if (m_pointer != Pointer::Default)
         return;
-    setPointer(Pointer::Hourglass);
+    const Operation operation(*this);
+    {
+        const Busy busy(*this, Pointer::Hourglass);
+        rebuildTrackList(item, operation);
+    }
+    // The rebuild of the pane neither plays nor takes any row for the clicked one; a check
+    // with Shift plays every track of the checked albums afterwards.
+    const bool autoPlay = m_state.autoPlay;
+    m_state.autoPlay = false;
+    rebuildPane();
+    if (autoPlay) {
+        if (m_view.tracksMode == SelectMode::Deselect)
+            switchSelectMode(List::Tracks);
+        selectAll(List::Tracks);
+        cmdSuona_Click();
+    }
+    Q_EMIT changed();
+}
+
+void BrowsingSession::rebuildTrackList(int item, const Operation& operation)
+{
     const catalogue::SavedChecks saved = saveTrackMarks(false);
     m_state.albumNotes.clear();
     m_state.autoPlay = m_state.modifierState.testFlag(Modifier::Shift);
@@ -262,7 +296,7 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
             if (i != item)
                 m_albums.setChecked(i, false);
         }
-        m_state.modifierState |= Modifier::Ctrl;
+        m_state.modifierState |= kBulkChange;
     }
 
     QStringList checked;
@@ -270,7 +304,6 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
         if (m_albums.isChecked(i))
             checked.append(m_albums.row(i).field());
     }
-    const Operation operation(*this);
     catalogue::TrackListContent content = catalogue::TrackListBuilder::build(
         m_state.collectionRoot, checked, m_alphabetical, m_showFilter, operation.listings(),
         progressOf(QStringLiteral("Album letti: %1 di %2")));
@@ -286,20 +319,6 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
         QStringLiteral("&Album Selezionati: %1 (su %2)").arg(m_checkedAlbums).arg(m_albums.count());
     autoSwitchSelectMode(List::Albums);
     choosePicture();
-    setPointer(Pointer::Default);
-
-    // The rebuild of the pane neither plays nor takes any row for the clicked one; a check
-    // with Shift plays every track of the checked albums afterwards.
-    const bool autoPlay = m_state.autoPlay;
-    m_state.autoPlay = false;
-    rebuildPane();
-    if (autoPlay) {
-        if (m_view.tracksMode == SelectMode::Deselect)
-            switchSelectMode(List::Tracks);
-        selectAll(List::Tracks);
-        cmdSuona_Click();
-    }
-    Q_EMIT changed();
 }
 
 // The text pane, the playlist and the counter of the checked tracks.
@@ -307,11 +326,12 @@ void BrowsingSession::lstBrani_ItemCheck(int item)
 {
     if (m_pointer != Pointer::Default)
         return;
-    setPointer(Pointer::Hourglass);
-    m_state.autoPlay = m_state.modifierState.testFlag(Modifier::Shift);
-    setCheckedTracksOnly(item);
-    rebuildPane();
-    setPointer(Pointer::Default);
+    {
+        const Busy busy(*this, Pointer::Hourglass);
+        m_state.autoPlay = m_state.modifierState.testFlag(Modifier::Shift);
+        setCheckedTracksOnly(item);
+        rebuildPane();
+    }
     if (m_state.autoPlay) {
         m_state.autoPlay = false;
         cmdSuona_Click();
@@ -332,8 +352,7 @@ void BrowsingSession::setCheckedTracksOnly(int item)
 
 void BrowsingSession::rebuildPane()
 {
-    const Pointer pointer = m_pointer;
-    setPointer(Pointer::Hourglass);
+    const Busy busy(*this, Pointer::Hourglass);
     const Operation operation(*this);
     const TrackPane pane = TrackPane::build(
         m_state.collectionRoot, m_tracks, m_state.screen.width() < TrackPane::kNarrowScreen,
@@ -357,7 +376,6 @@ void BrowsingSession::rebuildPane()
     m_view.tracksCaption = texts::TextPaneState::tracksCaption(pane.checked, m_tracks.count(),
                                                                pane.seconds, pane.unknown);
     autoSwitchSelectMode(List::Tracks);
-    setPointer(pointer);
 }
 
 // After a rebuild in which all rows or none are checked, the button offers the one click
@@ -382,30 +400,28 @@ void BrowsingSession::switchSelectMode(List list)
     Q_EMIT changed();
 }
 
-// Every mark changes under the busy pointer, so the check handler ignores them one by
-// one; it then rebuilds once.
 void BrowsingSession::selectAll(List list)
 {
-    m_state.modifierState = Modifier::Ctrl;
-    setPointer(Pointer::Busy);
-    CheckListModel& rows = model(list);
     const bool mark = selectMode(list) == SelectMode::Select;
-    for (int i = 0; i < rows.count(); ++i)
-        rows.setChecked(i, mark);
-    setPointer(Pointer::Default);
-    rows.setCurrentRow(-1);
-    checkHandler(list);
-    Q_EMIT trackListFocus();
+    changeEveryMark(list, [mark](bool) { return mark; });
 }
 
 void BrowsingSession::invert(List list)
 {
-    m_state.modifierState = Modifier::Ctrl;
-    setPointer(Pointer::Busy);
+    changeEveryMark(list, [](bool checked) { return !checked; });
+}
+
+// Every mark changes under the busy pointer, so the check handler ignores them one by
+// one; it then rebuilds once.
+void BrowsingSession::changeEveryMark(List list, const std::function<bool(bool checked)>& mark)
+{
+    m_state.modifierState = kBulkChange;
     CheckListModel& rows = model(list);
-    for (int i = 0; i < rows.count(); ++i)
-        rows.setChecked(i, !rows.isChecked(i));
-    setPointer(Pointer::Default);
+    {
+        const Busy busy(*this, Pointer::Busy);
+        for (int i = 0; i < rows.count(); ++i)
+            rows.setChecked(i, mark(rows.isChecked(i)));
+    }
     rows.setCurrentRow(-1);
     checkHandler(list);
     Q_EMIT trackListFocus();
@@ -417,15 +433,16 @@ void BrowsingSession::chkOrdinaAZ_Click()
 {
     const catalogue::SavedChecks saved = saveTrackMarks(true);
     const int rows = m_tracks.count();
-    m_state.modifierState = Modifier::Ctrl;
+    m_state.modifierState = kBulkChange;
     lstAlbum_ItemCheck(-1);
     if (m_tracks.count() != rows) {
         platform::Beeper::beep();
     } else {
-        setPointer(Pointer::Hourglass);
-        restoreTrackMarks(saved, true);
-        setPointer(Pointer::Default);
-        m_state.modifierState = Modifier::Ctrl;
+        {
+            const Busy busy(*this, Pointer::Hourglass);
+            restoreTrackMarks(saved, true);
+        }
+        m_state.modifierState = kBulkChange;
         lstBrani_ItemCheck(-1);
     }
     Q_EMIT trackListFocus();
@@ -434,15 +451,16 @@ void BrowsingSession::chkOrdinaAZ_Click()
 int BrowsingSession::searchTitles(const QString& text)
 {
     m_titleSearch = text;
-    m_state.modifierState = Modifier::Ctrl;
-    setPointer(Pointer::Hourglass);
+    m_state.modifierState = kBulkChange;
     int found = 0;
-    for (int i = 0; i < m_tracks.count(); ++i) {
-        const bool match = m_tracks.row(i).title().contains(text, Qt::CaseInsensitive);
-        m_tracks.setChecked(i, match);
-        found += match ? 1 : 0;
+    {
+        const Busy busy(*this, Pointer::Hourglass);
+        for (int i = 0; i < m_tracks.count(); ++i) {
+            const bool match = m_tracks.row(i).title().contains(text, Qt::CaseInsensitive);
+            m_tracks.setChecked(i, match);
+            found += match ? 1 : 0;
+        }
     }
-    setPointer(Pointer::Default);
     lstBrani_ItemCheck(-1);
     return found;
 }

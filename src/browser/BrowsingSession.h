@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace vastrel::platform {
@@ -28,7 +29,8 @@ namespace vastrel::browser {
 //
 // A mark changed on one of the lists raises its check handler at once, whoever changed it;
 // the handlers ignore marks that change while the pointer is not the default one, so a
-// change of many marks costs a single rebuild.
+// change of many marks costs a single rebuild. The pointer is the one guard against
+// re-entry: a handler at work shows another one through a Busy guard.
 //
 // A gesture lists each folder once, however many rebuilds it runs; its file work runs in
 // parallel, and a gesture that takes longer than a second reports how far it is.
@@ -43,6 +45,25 @@ public:
         Tracks,
     };
 
+    // While it lives, the session shows the pointer given; it puts back the pointer it found
+    // however its scope is left.
+    class [[nodiscard]] Busy
+    {
+    public:
+        Busy(BrowsingSession& session, Pointer pointer);
+        ~Busy();
+        Busy(const Busy&) = delete;
+        Busy& operator=(const Busy&) = delete;
+
+    private:
+        BrowsingSession& m_session;
+        Pointer m_previous;
+    };
+
+    // The modifier state of a change of many marks under way: the marks accumulate as with
+    // Ctrl held.
+    static constexpr platform::Modifiers kBulkChange = platform::Modifier::Ctrl;
+
     BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent = nullptr);
     ~BrowsingSession() override;
 
@@ -52,7 +73,7 @@ public:
     const MainView& mainView() const { return m_view; }
     ModuleState& state() { return m_state; }
     Pointer pointer() const { return m_pointer; }
-    void setPointer(Pointer pointer);
+    Busy busy(Pointer pointer) { return Busy(*this, pointer); }
     const QString& playlistText() const { return m_playlistText; }
     const QString& tempFolder() const { return m_tempFolder; }
     const QString& titleSearch() const { return m_titleSearch; }
@@ -72,6 +93,9 @@ public:
     void cleanUpTempFolder() const;
 
     void Aggiorna();
+    // The window becomes the program's active one: whatever pointer was left goes, no album
+    // is current, and the lists are rebuilt from the checked albums.
+    void activate();
     void setShowFilter(int filter);
     void setAlphabetical(bool alphabetical);
     // The modifiers of a key or mouse press on a list, before it changes a mark.
@@ -112,10 +136,13 @@ Q_SIGNALS:
 private:
     class Operation;
 
+    void setPointer(Pointer pointer);
     platform::WorkPool::Progress progressOf(const QString& caption);
     catalogue::CheckListModel& model(List list);
     SelectMode& selectMode(List list);
     void checkHandler(List list);
+    void rebuildTrackList(int item, const Operation& operation);
+    void changeEveryMark(List list, const std::function<bool(bool checked)>& mark);
     void setCheckedTracksOnly(int item);
     void rebuildPane();
     void choosePicture();

@@ -290,14 +290,21 @@ bool frmVL::event(QEvent* event)
     return handled;
 }
 
+// The pointer of a gesture at work shows over every window of the program.
 void frmVL::showPointer(Pointer pointer)
 {
-    if (pointer == Pointer::Hourglass)
-        setCursor(Qt::WaitCursor);
-    else if (pointer == Pointer::Busy)
-        setCursor(Qt::BusyCursor);
+    const bool wasShown = m_pointerShown != Pointer::Default;
+    m_pointerShown = pointer;
+    if (pointer == Pointer::Default) {
+        if (wasShown)
+            QApplication::restoreOverrideCursor();
+        return;
+    }
+    const QCursor cursor(pointer == Pointer::Hourglass ? Qt::WaitCursor : Qt::BusyCursor);
+    if (wasShown)
+        QApplication::changeOverrideCursor(cursor);
     else
-        unsetCursor();
+        QApplication::setOverrideCursor(cursor);
 }
 
 // The gesture runs on without the event loop, so no other gesture can slip in: the bar is
@@ -420,9 +427,7 @@ void frmVL::Form_Activate()
         m_state.aboutShown = false;
         return;
     }
-    m_session.setPointer(Pointer::Default);
-    m_session.albums().setCurrentRow(-1);
-    m_session.lstAlbum_ItemCheck(-1);
+    m_session.activate();
 }
 
 void frmVL::sessionEnding()
@@ -484,22 +489,25 @@ void frmVL::cmdCercaTesto_Click()
     cmdCercaAvanti_Click();
 }
 
+// The message that nothing was found shows with the default pointer.
 void frmVL::cmdCercaAvanti_Click()
 {
-    m_session.setPointer(Pointer::Hourglass);
     const QString& searched = m_session.textSearch();
-    const qsizetype at =
-        browser::TextSearch::findNext(ui.txtBrani->plainText(), searched,
-                                      ui.txtBrani->selectionStart(), ui.txtBrani->selectedText());
-    if (at >= 0) {
-        ui.txtBrani->setSelection(int(at), int(searched.size()));
-    } else {
+    qsizetype at = -1;
+    {
+        const auto busy = m_session.busy(Pointer::Hourglass);
+        at = browser::TextSearch::findNext(ui.txtBrani->plainText(), searched,
+                                           ui.txtBrani->selectionStart(),
+                                           ui.txtBrani->selectedText());
+        if (at >= 0)
+            ui.txtBrani->setSelection(int(at), int(searched.size()));
+    }
+    if (at < 0) {
         m_dialogs.message(this, platform::Dialogs::Icon::Information,
                           QStringLiteral("Vastrel -") + m_session.mainView().textSearchTooltip,
                           browser::TextSearch::notFound(searched));
     }
     ui.txtBrani->setFocus();
-    m_session.setPointer(Pointer::Default);
 }
 
 void frmVL::cmdCopia_Click()
@@ -548,22 +556,20 @@ void frmVL::lstJPEG_Click()
 {
     if (m_session.pictures().currentRow() < 0)
         return;
-    m_session.setPointer(Pointer::Busy);
+    const auto busy = m_session.busy(Pointer::Busy);
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_session.MostraImmagine();
-    m_session.setPointer(Pointer::Default);
 }
 
 void frmVL::cmdCopertina_Click()
 {
-    m_session.setPointer(Pointer::Hourglass);
+    const auto busy = m_session.busy(Pointer::Hourglass);
     m_session.nextPaneMode();
     Form_Resize();
     if (m_state.paneMode == browser::PaneMode::PicturesOnly)
         ui.lstJPEG->setFocus();
     else
         ui.txtBrani->setFocus();
-    m_session.setPointer(Pointer::Default);
 }
 
 void frmVL::resizeEvent(QResizeEvent* event)
@@ -631,7 +637,7 @@ void frmVL::imgEC_Click(int index)
     using browser::WindowLimits;
     if (isMinimized())
         return;
-    m_session.setPointer(Pointer::Busy);
+    const auto busy = m_session.busy(Pointer::Busy);
     // Taken first: the limits of the full mode can raise a low half-mode window at once.
     const int clientHeight = height();
     setHalfMode(index == kHalving);
@@ -652,7 +658,6 @@ void frmVL::imgEC_Click(int index)
         resize(width(),
                WindowLimits::clientHeightFor(outer, m_state.captionHeight, m_state.borderWidth));
     }
-    m_session.setPointer(Pointer::Default);
 }
 
 void frmVL::setUpKeyboard()

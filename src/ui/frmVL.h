@@ -123,6 +123,7 @@ private:
     browser::SelectMode m_tracksModeShown = browser::SelectMode::Select;
     quint64 m_paneRevision = 0;
     quint64 m_pictureRevision = 0;
+    browser::Pointer m_pointerShown = browser::Pointer::Default;
     // The length of the pane's text as of its last rebuild.
     int m_textLength = 0;
 };

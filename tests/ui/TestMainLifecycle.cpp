@@ -175,7 +175,7 @@ private Q_SLOTS:
         f.window().Form_Activate();
         QVERIFY(!f.state.aboutShown);
         QCOMPARE(f.current(f.ui().lstAlbum), QString("[1983] Due"));
-        f.window().session().setPointer(vastrel::browser::Pointer::Busy);
+        const auto busy = f.window().session().busy(vastrel::browser::Pointer::Busy);
         f.window().Form_Activate();
         QCOMPARE(f.current(f.ui().lstAlbum), QString());
         QCOMPARE(f.window().session().pointer(), vastrel::browser::Pointer::Default);

@@ -111,6 +111,7 @@ private Q_SLOTS:
         QCOMPARE(w.listHeight(), H);
         QCOMPARE(w.ui().imgEC[0]->pos(), QPoint(629, H + 24));
         QCOMPARE(w.window().session().pointer(), vastrel::browser::Pointer::Default);
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
     // A double click is two switches, the click and the double click on the element that the
