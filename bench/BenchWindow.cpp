@@ -8,9 +8,10 @@ using vastrel::browser::Pointer;
 using vastrel::ui::frmVL;
 
 BenchWindow::BenchWindow(const QString& root)
-    : m_state(vastrel::browser::ModuleState::initial(root, QSize(1280, 800)))
+    : m_session(std::make_unique<vastrel::browser::BrowsingSession>(
+          vastrel::browser::ModuleState::initial(root, QSize(1280, 800)), m_opener))
 {
-    m_window = std::make_unique<frmVL>(m_state, m_dialogs, m_opener);
+    m_window = std::make_unique<frmVL>(*m_session, m_dialogs);
     m_window->resize(900, 600);
     m_window->show();
     m_window->selectShowFilter(vastrel::catalogue::Everything);
@@ -19,7 +20,7 @@ BenchWindow::BenchWindow(const QString& root)
 QList<QByteArray> BenchWindow::albums(int count) const
 {
     QList<QByteArray> names;
-    const auto& rows = m_window->session().albums().rows();
+    const auto& rows = m_session->albums().rows();
     for (int i = 0; i < count && i < rows.size(); ++i)
         names.append(QFile::encodeName(rows[i].field()));
     return names;
@@ -44,7 +45,7 @@ void BenchWindow::setTracksQuietly(bool checked)
 void BenchWindow::listAlbums(int count)
 {
     setAlbumsQuietly(count, true);
-    m_state.modifierState = vastrel::platform::Modifier::Ctrl;
+    session().recordModifiers(vastrel::browser::BrowsingSession::kBulkChange);
     session().lstAlbum_ItemCheck(-1);
 }
 
@@ -56,7 +57,7 @@ void BenchWindow::checkTracks(int count)
         for (int i = 0; i < tracks->count(); ++i)
             tracks->setChecked(i, i < count);
     }
-    m_state.modifierState = vastrel::platform::Modifier::Ctrl;
+    session().recordModifiers(vastrel::browser::BrowsingSession::kBulkChange);
     session().lstBrani_ItemCheck(-1);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser/ModuleState.h"
+#include "browser/BrowsingSession.h"
 #include "platform/Dialogs.h"
 #include "platform/Opener.h"
 #include "ui/frmVL.h"
@@ -16,7 +16,7 @@ public:
     explicit BenchWindow(const QString& root);
 
     vastrel::ui::frmVL& window() { return *m_window; }
-    vastrel::browser::BrowsingSession& session() { return m_window->session(); }
+    vastrel::browser::BrowsingSession& session() { return *m_session; }
     const vastrel::ui::MainControls& ui() const { return m_window->controls(); }
     // The album names as bytes, in list order, for the floors.
     QList<QByteArray> albums(int count) const;
@@ -53,6 +53,6 @@ private:
 
     Dialogs m_dialogs;
     Opener m_opener;
-    vastrel::browser::ModuleState m_state;
+    std::unique_ptr<vastrel::browser::BrowsingSession> m_session;
     std::unique_ptr<vastrel::ui::frmVL> m_window;
 };

@@ -86,8 +86,9 @@ BrowsingSession::Busy::~Busy()
     m_session.setPointer(m_previous);
 }
 
-BrowsingSession::BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent)
-    : QObject(parent), m_state(state), m_opener(opener), m_pictureTag(kEmptyPictureTag)
+BrowsingSession::BrowsingSession(const ModuleState& start, platform::Opener& opener,
+                                 QObject* parent)
+    : QObject(parent), m_state(start), m_opener(opener), m_pictureTag(kEmptyPictureTag)
 {
     connect(&m_albums, &CheckListModel::itemCheck, this, &BrowsingSession::lstAlbum_ItemCheck);
     connect(&m_tracks, &CheckListModel::itemCheck, this, &BrowsingSession::lstBrani_ItemCheck);
@@ -551,6 +552,20 @@ void BrowsingSession::nextPaneMode()
 void BrowsingSession::setSizeMode(SizeMode mode)
 {
     m_state.sizeMode = mode;
+}
+
+void BrowsingSession::setWindowMeasures(const LayoutResult& layout)
+{
+    m_state.borderWidth = layout.borderWidth;
+    m_state.captionHeight = layout.captionHeight;
+    m_state.maxWindowWidth = layout.maxWindowWidth;
+    m_state.maxWindowHeight = layout.maxWindowHeight;
+    m_state.minWindowWidth = layout.minWindowWidth;
+}
+
+void BrowsingSession::setIntroduction(const QString& notes)
+{
+    m_state.introNotes = notes;
 }
 
 // A playlist that cannot be written is not reported: the player gets whatever is there.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MainLayout.h"
 #include "MainView.h"
 #include "ModuleState.h"
 #include "Songbook.h"
@@ -26,6 +27,10 @@ namespace vastrel::browser {
 // marks, the modifier state, the select-all modes, the text pane's content, the searches,
 // the picture on show and the playlist. The window forwards each gesture to the handler
 // named after it and draws mainView() whenever changed() is raised.
+//
+// The session owns the module-wide values: it starts from the ones the start-up sequence
+// fixed, and every later change goes through one of its methods. It outlives the windows
+// that show it.
 //
 // A mark changed on one of the lists raises its check handler at once, whoever changed it;
 // the handlers ignore marks that change while the pointer is not the default one, so a
@@ -64,14 +69,14 @@ public:
     // Ctrl held.
     static constexpr platform::Modifiers kBulkChange = platform::Modifier::Ctrl;
 
-    BrowsingSession(ModuleState& state, platform::Opener& opener, QObject* parent = nullptr);
+    BrowsingSession(const ModuleState& start, platform::Opener& opener, QObject* parent = nullptr);
     ~BrowsingSession() override;
 
     catalogue::CheckListModel& albums() { return m_albums; }
     catalogue::CheckListModel& tracks() { return m_tracks; }
     catalogue::CheckListModel& pictures() { return m_pictures; }
     const MainView& mainView() const { return m_view; }
-    ModuleState& state() { return m_state; }
+    const ModuleState& state() const { return m_state; }
     Pointer pointer() const { return m_pointer; }
     Busy busy(Pointer pointer) { return Busy(*this, pointer); }
     const QString& playlistText() const { return m_playlistText; }
@@ -115,6 +120,10 @@ public:
     void MostraImmagine();
     void nextPaneMode();
     void setSizeMode(SizeMode mode);
+    // The frame and the size limits that the window's last layout measured.
+    void setWindowMeasures(const LayoutResult& layout);
+    // The collection's introductory notes, shown while no album is checked.
+    void setIntroduction(const QString& notes);
     // Writes the playlist and hands it to the desktop's player; a beep when nothing is
     // checked.
     void cmdSuona_Click();
@@ -152,7 +161,7 @@ private:
     catalogue::SavedChecks saveTrackMarks(bool byPath) const;
     void restoreTrackMarks(const catalogue::SavedChecks& saved, bool byPath);
 
-    ModuleState& m_state;
+    ModuleState m_state;
     platform::Opener& m_opener;
     catalogue::CheckListModel m_albums{true};
     catalogue::CheckListModel m_tracks{true};

@@ -8,16 +8,14 @@
 
 namespace vastrel::browser {
 
-// The values of the start-up module that every window reads and some change. Main owns
-// the one instance and hands it to the windows; sizes are in pixels.
+// The values of the start-up module that every window reads. The start-up sequence fixes
+// their first values; the browsing session owns them from then on. Sizes are in pixels.
 struct ModuleState
 {
     QString collectionRoot; // always ends with "/"
     QString readMePath;
     PaneMode paneMode = PaneMode::Both;
     SizeMode sizeMode = SizeMode::Full;
-    // The About window was just shown: the main window's next activation keeps its lists.
-    bool aboutShown = false;
     int maxWindowWidth = 0;
     int maxWindowHeight = 0;
     int minWindowWidth = 540;

@@ -3,6 +3,8 @@
 #include "OptionParser.h"
 #include "ReadMe.h"
 #include "RootOption.h"
+#include "browser/BrowsingSession.h"
+#include "browser/VarieFolder.h"
 #include "browser/WindowLimits.h"
 #include "catalogue/ShowFilter.h"
 #include "ui/frmInfo.h"
@@ -23,25 +25,33 @@ ModVL::ModVL(platform::Dialogs& dialogs, platform::Opener& opener)
 
 ModVL::~ModVL() = default;
 
+const browser::ModuleState& ModVL::state() const
+{
+    return m_session ? m_session->state() : m_start;
+}
+
 bool ModVL::Main(const QStringList& arguments)
 {
     // The module-wide values, root and read-me path from the program folder.
     const QSize screen = QGuiApplication::primaryScreen()->size();
-    m_state = browser::ModuleState::initial(QCoreApplication::applicationDirPath(), screen);
+    m_start = browser::ModuleState::initial(QCoreApplication::applicationDirPath(), screen);
 
     // The read-me text, or the notice that says why it could not be read.
-    const QString readMe = ReadMe::load(m_state.readMePath);
+    const QString readMe = ReadMe::load(m_start.readMePath);
 
     if (!ParseOptions(readMe, arguments))
         return false;
 
     m_frmVL->Aggiorna();
-    m_frmVL->session().holdListings(false);
+    m_session->holdListings(false);
 
-    // The start-up window, until it hides itself.
+    // The start-up window, until it hides itself; the collection's introductory notes, which
+    // the main window shows while no album is checked.
     {
-        ui::frmStartUp startUp(m_state, *m_frmVL);
-        startUp.move(ui::frmStartUp::centredOn(m_state.screen));
+        ui::frmStartUp startUp(state(), *m_frmVL);
+        startUp.move(ui::frmStartUp::centredOn(state().screen));
+        if (auto notes = browser::VarieFolder::introduction(state().collectionRoot))
+            m_session->setIntroduction(*notes);
         startUp.exec();
     }
 
@@ -58,7 +68,7 @@ bool ModVL::Main(const QStringList& arguments)
 // no collection and none was named, the user's music folder is opened if it holds one.
 std::optional<QString> ModVL::musicFolderRoot() const
 {
-    if (RootOption::accept(m_state.collectionRoot))
+    if (RootOption::accept(m_start.collectionRoot))
         return std::nullopt;
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (music.isEmpty())
@@ -69,9 +79,9 @@ std::optional<QString> ModVL::musicFolderRoot() const
 WindowSizeRange ModVL::sizeRange() const
 {
     const auto limits = [this](bool halfMode) {
-        return browser::WindowLimits::compute(m_state.borderWidth, m_state.captionHeight, halfMode,
-                                              m_state.minWindowWidth, m_state.maxWindowWidth,
-                                              m_state.maxWindowHeight);
+        return browser::WindowLimits::compute(m_start.borderWidth, m_start.captionHeight, halfMode,
+                                              m_start.minWindowWidth, m_start.maxWindowWidth,
+                                              m_start.maxWindowHeight);
     };
     return {limits(false).minimum, limits(true).minimum, limits(false).maximum};
 }
@@ -79,19 +89,22 @@ WindowSizeRange ModVL::sizeRange() const
 bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
 {
     const StartOptions o =
-        OptionParser::parse(arguments, m_state.screen, sizeRange(), QDir::currentPath());
+        OptionParser::parse(arguments, m_start.screen, sizeRange(), QDir::currentPath());
 
     m_maximise = o.maximised;
     if (o.rootCandidate) {
         if (const auto root = RootOption::accept(*o.rootCandidate))
-            m_state.collectionRoot = *root;
+            m_start.collectionRoot = *root;
     } else if (const auto music = musicFolderRoot()) {
-        m_state.collectionRoot = *music;
+        m_start.collectionRoot = *music;
     }
+    if (o.paneMode)
+        m_start.paneMode = *o.paneMode;
+    m_session = std::make_unique<browser::BrowsingSession>(m_start, m_opener);
     // The first use of the main window loads it; each selection refreshes the albums, and
     // the refreshes up to the start-up window share their folder listings.
-    m_frmVL = std::make_unique<ui::frmVL>(m_state, m_dialogs, m_opener);
-    m_frmVL->session().holdListings(true);
+    m_frmVL = std::make_unique<ui::frmVL>(*m_session, m_dialogs);
+    m_session->holdListings(true);
     m_frmVL->selectShowFilter(catalogue::Everything);
     if (o.onlyDuplicates)
         m_frmVL->selectShowFilter(catalogue::OnlyDuplicates);
@@ -99,18 +112,16 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
         m_frmVL->selectShowFilter(catalogue::OnlyOriginals);
     if (o.halfMode)
         m_frmVL->setHalfMode(true);
-    if (o.paneMode)
-        m_state.paneMode = *o.paneMode;
     if (o.alphabetical)
         m_frmVL->setAlphabetical(true);
     m_frmVL->setOuterGeometry(o.geometry);
     // The About window, loaded hidden with the read-me text.
-    m_frmInfo = std::make_unique<ui::frmInfo>(m_state, m_dialogs, m_frmVL->windowIcon());
+    m_frmInfo = std::make_unique<ui::frmInfo>(m_dialogs, m_frmVL->windowIcon());
     m_frmInfo->setReadMe(readMe);
     m_frmVL->setAboutWindow(m_frmInfo.get());
     // A help request shows the About window and ends the program.
     if (o.help) {
-        const QSize screen = m_state.screen;
+        const QSize screen = state().screen;
         m_frmInfo->execPlaced([screen](QSize about) {
             return QPoint((screen.width() - about.width()) / 2,
                           (screen.height() - about.height()) / 2);

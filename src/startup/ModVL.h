@@ -12,6 +12,10 @@ class Dialogs;
 class Opener;
 } // namespace vastrel::platform
 
+namespace vastrel::browser {
+class BrowsingSession;
+}
+
 namespace vastrel::ui {
 class frmInfo;
 class frmVL;
@@ -30,7 +34,9 @@ public:
     // Runs the start-up sequence. False when the program has ended already (help request).
     bool Main(const QStringList& arguments);
 
-    browser::ModuleState& state() { return m_state; }
+    // The module-wide values; the session owns them once the command line is read.
+    const browser::ModuleState& state() const;
+    browser::BrowsingSession& session() const { return *m_session; }
     ui::frmVL* mainWindow() const { return m_frmVL.get(); }
     ui::frmInfo* aboutWindow() const { return m_frmInfo.get(); }
 
@@ -41,7 +47,10 @@ private:
 
     platform::Dialogs& m_dialogs;
     platform::Opener& m_opener;
-    browser::ModuleState m_state;
+    // The first values, until the session takes them over.
+    browser::ModuleState m_start;
+    // Outlives the windows that show it.
+    std::unique_ptr<browser::BrowsingSession> m_session;
     std::unique_ptr<ui::frmVL> m_frmVL;
     std::unique_ptr<ui::frmInfo> m_frmInfo;
     bool m_maximise = false;

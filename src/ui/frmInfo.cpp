@@ -26,11 +26,10 @@ QFont serifTitleFont()
 
 } // namespace
 
-frmInfo::frmInfo(browser::ModuleState& state, platform::Dialogs& dialogs, const QIcon& icon,
-                 QWidget* parent)
+frmInfo::frmInfo(platform::Dialogs& dialogs, const QIcon& icon, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      m_state(state), m_dialogs(dialogs)
+      m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(QStringLiteral("Informazioni su Vastrel"));
@@ -197,7 +196,6 @@ void frmInfo::showEvent(QShowEvent* event)
 
 void frmInfo::Form_Activate()
 {
-    m_state.aboutShown = true;
     const QString text = txtReadMe->toPlainText();
     const qsizetype p = text.indexOf(QStringLiteral("brani scelti."));
     QTextCursor cursor = txtReadMe->textCursor();

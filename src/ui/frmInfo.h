@@ -1,7 +1,5 @@
 #pragma once
 
-#include "browser/ModuleState.h"
-
 #include <QDialog>
 #include <functional>
 
@@ -24,8 +22,7 @@ class frmInfo : public QDialog
     Q_OBJECT
 
 public:
-    frmInfo(browser::ModuleState& state, platform::Dialogs& dialogs, const QIcon& icon,
-            QWidget* parent = nullptr);
+    frmInfo(platform::Dialogs& dialogs, const QIcon& icon, QWidget* parent = nullptr);
 
     void setReadMe(const QString& text);
     QString readMe() const;
@@ -56,7 +53,6 @@ private:
     void lbleMail_Click();
     void lblURL_Click();
 
-    browser::ModuleState& m_state;
     platform::Dialogs& m_dialogs;
     QGroupBox* fraProgram = nullptr;
     QLabel* lblVersion = nullptr;

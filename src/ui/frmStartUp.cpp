@@ -32,7 +32,7 @@ bool isArrow(int key)
 
 } // namespace
 
-frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* parent)
+frmStartUp::frmStartUp(const browser::ModuleState& state, ui::frmVL& main, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
       m_state(state), m_main(main)
 {
@@ -85,7 +85,6 @@ void frmStartUp::Form_Load()
     // Failures leave the design-time picture and the notes as they are.
     const QPixmap whole = loadCollectionPicture();
     m_main.setEmptyPicture(whole.isNull() ? m_picture : whole);
-    readIntroduction();
 }
 
 // The collection picture: first .jpg of [Varie], else .gif, else .bmp. The main window is
@@ -106,12 +105,6 @@ QPixmap frmStartUp::loadCollectionPicture()
     if (corner.width() < kSide && corner.height() < kSide)
         return m_picture;
     return QPixmap::fromImage(media::PictureLoader::load(*path));
-}
-
-void frmStartUp::readIntroduction()
-{
-    if (auto notes = browser::VarieFolder::introduction(m_state.collectionRoot))
-        m_state.introNotes = std::move(*notes);
 }
 
 void frmStartUp::paintEvent(QPaintEvent*)

@@ -17,14 +17,14 @@ namespace vastrel::ui {
 // The round window shown while the program starts: a disc with a hole, showing the
 // collection's picture. It floats above everything until it is clicked, a key is released
 // or a minute passes, and can be moved with the arrow keys or dragged with the right
-// button. Its load handler also names the main window after the collection picture, gives
-// the main window its empty picture and reads the introductory notes.
+// button. Its load handler also names the main window after the collection picture and gives
+// the main window its empty picture.
 class frmStartUp : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* parent = nullptr);
+    frmStartUp(const browser::ModuleState& state, ui::frmVL& main, QWidget* parent = nullptr);
 
     // The position that centres the window on a screen of the given size.
     static QPoint centredOn(QSize screen);
@@ -48,14 +48,13 @@ protected:
 private:
     void Form_Load();
     QPixmap loadCollectionPicture();
-    void readIntroduction();
     void restartTimer();
     void tmrOK_Timer();
     QPoint limited(QPoint topLeft) const;
     void drag(QPoint globalPointer, bool withLimits);
     void dragByCompositor(Qt::MouseButton button);
 
-    browser::ModuleState& m_state;
+    const browser::ModuleState& m_state;
     ui::frmVL& m_main;
     QPixmap m_picture;
     QLabel* imgBuco = nullptr;

@@ -60,9 +60,8 @@ QString padded(const QString& tip)
 
 } // namespace
 
-frmVL::frmVL(browser::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
-             QWidget* parent)
-    : QWidget(parent), m_state(state), m_session(state, opener), m_dialogs(dialogs)
+frmVL::frmVL(BrowsingSession& session, platform::Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), m_session(session), m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmVL"));
     setWindowTitle(QStringLiteral("Vastrel - by Korvi"));
@@ -95,19 +94,13 @@ frmVL::frmVL(browser::ModuleState& state, platform::Dialogs& dialogs, platform::
     Form_Load();
 }
 
-// The controls outlive this class while the window is taken apart, and the focus leaving
-// them then would reach handlers of a window that is gone.
+// The controls outlive this class while the window is taken apart: the focus leaves them
+// first, while the handlers that see it leave can still run.
 frmVL::~frmVL()
 {
     qApp->removeEventFilter(this);
-    for (QObject* child : findChildren<QObject*>())
-        disconnect(child, nullptr, this, nullptr);
-    disconnect(&m_session, nullptr, this, nullptr);
-    // The lists go before the session whose rows they show; the focus leaves first, so no
-    // control sees it leave while it is taken apart.
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 // Each list records the modifiers of a gesture before the gesture changes a mark.
@@ -422,11 +415,6 @@ void frmVL::fitCaption(QLabel* label)
 
 void frmVL::Form_Activate()
 {
-    // Back from the About window: the lists stay as they were.
-    if (m_state.aboutShown) {
-        m_state.aboutShown = false;
-        return;
-    }
     m_session.activate();
 }
 
@@ -548,7 +536,7 @@ void frmVL::setDefaultButtonWithdrawn(bool withdrawn)
 
 bool frmVL::halfMode() const
 {
-    return m_state.sizeMode == SizeMode::Half;
+    return state().sizeMode == SizeMode::Half;
 }
 
 // Let the list repaint its new selection before a large picture is decoded.
@@ -566,7 +554,7 @@ void frmVL::cmdCopertina_Click()
     const auto busy = m_session.busy(Pointer::Hourglass);
     m_session.nextPaneMode();
     Form_Resize();
-    if (m_state.paneMode == browser::PaneMode::PicturesOnly)
+    if (state().paneMode == browser::PaneMode::PicturesOnly)
         ui.lstJPEG->setFocus();
     else
         ui.txtBrani->setFocus();
@@ -583,24 +571,20 @@ void frmVL::Form_Resize()
     browser::LayoutInput in;
     in.client = size();
     in.outer = frameGeometry().size();
-    in.screen = m_state.screen;
+    in.screen = state().screen;
     in.halfMode = halfMode();
-    in.paneMode = m_state.paneMode;
+    in.paneMode = state().paneMode;
     in.maximized = isMaximized();
     in.minimized = isMinimized();
     in.labelHeight = ui.lblMostra->height();
-    in.previousBorderWidth = m_state.borderWidth;
-    in.previousCaptionHeight = m_state.captionHeight;
+    in.previousBorderWidth = state().borderWidth;
+    in.previousCaptionHeight = state().captionHeight;
     for (std::size_t i = 0; i < browser::kLayoutControlCount; ++i) {
         in.current[i] = m_layoutWidgets[i]->geometry();
         in.visible[i] = !m_layoutWidgets[i]->isHidden();
     }
     const browser::LayoutResult out = browser::MainLayout::compute(in);
-    m_state.borderWidth = out.borderWidth;
-    m_state.captionHeight = out.captionHeight;
-    m_state.maxWindowWidth = out.maxWindowWidth;
-    m_state.maxWindowHeight = out.maxWindowHeight;
-    m_state.minWindowWidth = out.minWindowWidth;
+    m_session.setWindowMeasures(out);
     if (out.laidOut) {
         // Moved or resized only when different, so an unchanged picture or text is not redrawn.
         for (std::size_t i = 0; i < browser::kLayoutControlCount; ++i) {
@@ -620,8 +604,8 @@ void frmVL::applySizeLimits()
 {
     using browser::WindowLimits;
     const WindowLimits::Limits outer = WindowLimits::compute(
-        m_state.borderWidth, m_state.captionHeight, halfMode(), m_state.minWindowWidth,
-        m_state.maxWindowWidth, m_state.maxWindowHeight);
+        state().borderWidth, state().captionHeight, halfMode(), state().minWindowWidth,
+        state().maxWindowWidth, state().maxWindowHeight);
     const WindowLimits::Limits client =
         WindowLimits::clientLimits(outer, frameGeometry().size() - size());
     if (minimumSize() != client.minimum)
@@ -647,16 +631,16 @@ void frmVL::imgEC_Click(int index)
         m_session.MostraImmagine();
         Form_Resize();
     } else if (index == kHalving) {
-        const double outer = WindowLimits::halvedOuterHeight(clientHeight, m_state.captionHeight,
-                                                             m_state.borderWidth);
+        const double outer = WindowLimits::halvedOuterHeight(clientHeight, state().captionHeight,
+                                                             state().borderWidth);
         resize(width(),
-               WindowLimits::clientHeightFor(outer, m_state.captionHeight, m_state.borderWidth));
+               WindowLimits::clientHeightFor(outer, state().captionHeight, state().borderWidth));
     } else {
         m_session.MostraImmagine();
-        const int outer = WindowLimits::doubledOuterHeight(clientHeight, m_state.captionHeight,
-                                                           m_state.borderWidth);
+        const int outer = WindowLimits::doubledOuterHeight(clientHeight, state().captionHeight,
+                                                           state().borderWidth);
         resize(width(),
-               WindowLimits::clientHeightFor(outer, m_state.captionHeight, m_state.borderWidth));
+               WindowLimits::clientHeightFor(outer, state().captionHeight, state().borderWidth));
     }
 }
 
@@ -787,8 +771,8 @@ QPoint frmVL::aboutPosition(const QRect& main, QSize about, QSize screen, int bo
     return {left, top};
 }
 
-// The About picture is hidden while the About window is open; back from it, the main
-// window is active again.
+// The About picture is hidden while the About window is open. Back from it, the main window
+// is active again with its lists as they were.
 void frmVL::imgInfo_MouseDown()
 {
     if (m_about == nullptr)
@@ -800,12 +784,11 @@ void frmVL::imgInfo_MouseDown()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     m_about->execPlaced(
         [this, main](QSize about) {
-            return aboutPosition(main, about, m_state.screen, m_state.borderWidth,
-                                 m_state.captionHeight);
+            return aboutPosition(main, about, state().screen, state().borderWidth,
+                                 state().captionHeight);
         },
         main.size() - size());
     ui.imgInfo->show();
-    Form_Activate();
 }
 
 } // namespace vastrel::ui

@@ -15,27 +15,24 @@ class QPushButton;
 
 namespace vastrel::platform {
 class Dialogs;
-class Opener;
-} // namespace vastrel::platform
+}
 
 namespace vastrel::ui {
 
 class frmInfo;
 
 // The main window: the album list with its show filter, the track list, the text pane and
-// the picture browser. It forwards the user's gestures to its browsing session and draws
-// what the session answers; it keeps only what is about widgets: geometry, focus, the
-// default button, the pointer and the dialogs.
+// the picture browser. It forwards the user's gestures to the browsing session it shows and
+// draws what the session answers; it keeps only what is about widgets: geometry, focus, the
+// default button, the pointer and the dialogs. The session outlives the window.
 class frmVL : public QWidget
 {
     Q_OBJECT
 
 public:
-    frmVL(browser::ModuleState& state, platform::Dialogs& dialogs, platform::Opener& opener,
-          QWidget* parent = nullptr);
+    frmVL(browser::BrowsingSession& session, platform::Dialogs& dialogs, QWidget* parent = nullptr);
     ~frmVL() override;
 
-    browser::BrowsingSession& session() { return m_session; }
     const MainControls& controls() const { return ui; }
 
     void Aggiorna();
@@ -103,8 +100,9 @@ private:
     void setDefaultButtonWithdrawn(bool withdrawn);
     void reportOpenFailure(const QString& playlist);
 
-    browser::ModuleState& m_state;
-    browser::BrowsingSession m_session;
+    const browser::ModuleState& state() const { return m_session.state(); }
+
+    browser::BrowsingSession& m_session;
     platform::Dialogs& m_dialogs;
     MainControls ui;
     // Over the text pane while a long gesture reads the disk.

@@ -133,8 +133,6 @@ void TestBrowsingSession::perform(BrowsingSession& session, Collection& c, Recor
         c.file(gesture.section(u' ', 1));
     } else if (w[0] == "remove") {
         QVERIFY(QFile::remove(c.path(gesture.section(u' ', 1))));
-    } else if (w[0] == "root") {
-        session.state().collectionRoot = c.root() + w[1];
     } else if (w[0] == "refresh") {
         session.Aggiorna();
     } else if (w[0] == "picture") {
@@ -336,6 +334,9 @@ void TestBrowsingSession::gestures()
     fill(c);
     ModuleState state = ModuleState::initial(c.root(), QSize(1024, 768));
     state.introNotes = QStringLiteral("Intro\r\n");
+    // "root FOLDER" first: the collection is that folder of the temporary one.
+    if (!gestures.isEmpty() && gestures.first().startsWith("root "))
+        state.collectionRoot = c.root() + gestures.takeFirst().section(u' ', 1);
     RecordingOpener opener;
     BrowsingSession session(state, opener);
     session.openTempFolder();

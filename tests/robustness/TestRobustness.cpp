@@ -118,7 +118,7 @@ QStringList explore(const QString& root, const QString& caption, int beeps, cons
             clickRowText(ui.lstJPEG, k);
         Beeper::resetCount();
         if (ui.cmdSelBrani->isEnabled())
-            checkEveryRow(ui.cmdSelBrani, p.window().session().mainView().tracksMode);
+            checkEveryRow(ui.cmdSelBrani, p.module().session().mainView().tracksMode);
         seen += ui.txtBrani->plainText();
         if (hostile && caption != kNotListed) {
             check(ui.lblBrani->text().endsWith(caption), "the counter: " + ui.lblBrani->text());
@@ -131,8 +131,8 @@ QStringList explore(const QString& root, const QString& caption, int beeps, cons
          std::initializer_list<QWidget*>{ui.cmdCopertina, ui.cmdCopertina, ui.cmdCopertina,
                                          ui.cmdCopertina, ui.imgEC[0], ui.imgEC[1]})
         QTest::mouseClick(w, Qt::LeftButton);
-    checkEveryRow(ui.cmdSelAlbum, p.window().session().mainView().albumsMode);
-    checkEveryRow(ui.cmdSelBrani, p.window().session().mainView().tracksMode);
+    checkEveryRow(ui.cmdSelAlbum, p.module().session().mainView().albumsMode);
+    checkEveryRow(ui.cmdSelBrani, p.module().session().mainView().tracksMode);
     QTest::mouseClick(ui.cmdSuona, Qt::LeftButton);
     QTest::mouseClick(ui.cmdSelAlbum, Qt::RightButton);
     QTest::mouseClick(ui.cmdSelAlbum, Qt::LeftButton);
@@ -140,7 +140,7 @@ QStringList explore(const QString& root, const QString& caption, int beeps, cons
     p.dialogs.messageAnswers = {true};
     p.window().close();
     check(!p.window().isVisible() &&
-              p.window().session().pointer() == vastrel::browser::Pointer::Default,
+              p.module().session().pointer() == vastrel::browser::Pointer::Default,
           "not closed cleanly");
     return problems;
 }
@@ -227,7 +227,7 @@ QStringList session(const QString& root)
         act();
         const QByteArray changed = TreeSnapshot::difference(before, TreeSnapshot::take(root));
         if (!changed.isEmpty() ||
-            p.window().session().pointer() != vastrel::browser::Pointer::Default)
+            p.module().session().pointer() != vastrel::browser::Pointer::Default)
             problems.append(QString::fromLatin1(name) +
                             " changed the collection or left a busy pointer:\n" + changed);
     }

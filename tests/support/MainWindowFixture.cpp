@@ -2,12 +2,13 @@
 
 MainWindowFixture::MainWindowFixture(const Collection& collection, QSize screen,
                                      vastrel::platform::Opener* otherOpener)
-    : state(vastrel::browser::ModuleState::initial(collection.root(), screen)),
-      m_oldTmpDir(qgetenv("TMPDIR"))
+    : m_oldTmpDir(qgetenv("TMPDIR"))
 {
     qputenv("TMPDIR", QFile::encodeName(m_temp.path()));
-    m_window =
-        std::make_unique<vastrel::ui::frmVL>(state, dialogs, otherOpener ? *otherOpener : opener);
+    m_session = std::make_unique<vastrel::browser::BrowsingSession>(
+        vastrel::browser::ModuleState::initial(collection.root(), screen),
+        otherOpener ? *otherOpener : opener);
+    m_window = std::make_unique<vastrel::ui::frmVL>(*m_session, dialogs);
     m_window->resize(700, 500);
     m_window->show();
 }

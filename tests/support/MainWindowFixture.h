@@ -3,15 +3,15 @@
 #include "Collection.h"
 #include "RecordingOpener.h"
 #include "ScriptedDialogs.h"
-#include "browser/ModuleState.h"
+#include "browser/BrowsingSession.h"
 #include "ui/CheckList.h"
 #include "ui/frmVL.h"
 
 #include <QTemporaryDir>
 
-// The real main window over a collection, with scripted dialogs, an opener that records
-// (or another opener given), and a system temporary folder of its own (TMPDIR), shown on the
-// offscreen platform.
+// The real main window and the browsing session it shows over a collection, with scripted
+// dialogs, an opener that records (or another opener given), and a system temporary folder of
+// its own (TMPDIR), shown on the offscreen platform.
 class MainWindowFixture
 {
 public:
@@ -20,6 +20,8 @@ public:
     ~MainWindowFixture();
 
     vastrel::ui::frmVL& window() { return *m_window; }
+    vastrel::browser::BrowsingSession& session() { return *m_session; }
+    const vastrel::browser::ModuleState& state() const { return m_session->state(); }
     const vastrel::ui::MainControls& ui() const { return m_window->controls(); }
     QString systemTemp() const { return m_temp.path(); }
 
@@ -29,10 +31,10 @@ public:
 
     ScriptedDialogs dialogs;
     RecordingOpener opener;
-    vastrel::browser::ModuleState state;
 
 private:
     QTemporaryDir m_temp;
     QByteArray m_oldTmpDir;
+    std::unique_ptr<vastrel::browser::BrowsingSession> m_session;
     std::unique_ptr<vastrel::ui::frmVL> m_window;
 };

@@ -56,8 +56,7 @@ void collection(Collection& c)
 struct Window : MainWindowFixture
 {
     explicit Window(const Collection& c)
-        : MainWindowFixture(c, QSize(1600, 1000)), about(state, dialogs, QIcon()),
-          closer(new QObject)
+        : MainWindowFixture(c, QSize(1600, 1000)), about(dialogs, QIcon()), closer(new QObject)
     {
         window().setAboutWindow(&about);
         window().selectShowFilter(2);
@@ -116,7 +115,7 @@ struct Window : MainWindowFixture
                 {"tracks", count(ui().lstBrani)},
                 {"tracks tip", ui().cmdSelBrani->toolTip()},
                 {"order", ui().chkOrdinaAZ->isChecked() ? "AZ" : "cron"},
-                {"pane", QString::number(int(state.paneMode))},
+                {"pane", QString::number(int(state().paneMode))},
                 {"half", ui().imgEC[1]->isVisible() ? "half" : "full"},
                 {"played", QString::number(opener.opened.size())},
                 {"asked", QString::number(dialogs.inputs.size())},
@@ -289,7 +288,7 @@ private Q_SLOTS:
         Collection c;
         collection(c);
         Window w(c);
-        while (int(w.state.paneMode) != pane)
+        while (int(w.state().paneMode) != pane)
             QTest::mouseClick(w.ui().cmdCopertina, Qt::LeftButton);
         const QStringList order = {"lstAlbum",     "lstBrani",    "cboMostra",     "cmdSelAlbum",
                                    "cmdSuona",     "cmdSelBrani", "cmdCercaBrano", "chkOrdinaAZ",

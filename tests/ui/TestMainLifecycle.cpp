@@ -6,6 +6,7 @@
 #include "ui/ImageControl.h"
 #include "ui/TextPane.h"
 #include "ui/WidgetDialogs.h"
+#include "ui/frmInfo.h"
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
@@ -77,7 +78,7 @@ private Q_SLOTS:
         f.window().selectShowFilter(2);
         f.window().sessionEnding();
         clickCheckBox(f.ui().lstAlbum, 1);
-        const QString folder = f.window().session().tempFolder();
+        const QString folder = f.session().tempFolder();
         seedTemp(f.systemTemp());
 
         f.dialogs.messageAnswers = {false};
@@ -171,14 +172,21 @@ private Q_SLOTS:
         f.window().selectShowFilter(2);
         clickRowText(f.ui().lstAlbum, 1);
         QCOMPARE(f.current(f.ui().lstAlbum), QString("[1983] Due"));
-        f.state.aboutShown = true;
-        f.window().Form_Activate();
-        QVERIFY(!f.state.aboutShown);
+        vastrel::ui::frmInfo about(f.dialogs, QIcon());
+        f.window().setAboutWindow(&about);
+        std::function<void()> closeWhenShown = [&] {
+            if (about.isVisible())
+                about.reject();
+            else
+                QTimer::singleShot(10, &about, closeWhenShown);
+        };
+        closeWhenShown();
+        QTest::mouseClick(f.ui().imgInfo, Qt::LeftButton);
         QCOMPARE(f.current(f.ui().lstAlbum), QString("[1983] Due"));
-        const auto busy = f.window().session().busy(vastrel::browser::Pointer::Busy);
+        const auto busy = f.session().busy(vastrel::browser::Pointer::Busy);
         f.window().Form_Activate();
         QCOMPARE(f.current(f.ui().lstAlbum), QString());
-        QCOMPARE(f.window().session().pointer(), vastrel::browser::Pointer::Default);
+        QCOMPARE(f.session().pointer(), vastrel::browser::Pointer::Default);
     }
 };
 

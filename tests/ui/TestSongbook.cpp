@@ -123,7 +123,7 @@ private Q_SLOTS:
         Collection c;
         fill(c);
         MainWindowFixture m(c);
-        m.state.introNotes = intro;
+        m.session().setIntroduction(intro);
         m.window().selectShowFilter(2);
         m.window().Form_Activate();
         for (int album : albums)

@@ -1,6 +1,7 @@
 // The round start-up window: its place and shape, what its load handler gives the main
 // window, and how it moves and hides.
 
+#include "browser/BrowsingSession.h"
 #include "platform/Beeper.h"
 #include "startup/ModVL.h"
 #include "support/AsOtherUser.h"
@@ -46,17 +47,15 @@ bool near(const QColor& a, const QColor& b)
 // loaded over a collection.
 struct StartUp
 {
-    explicit StartUp(const Collection& c, QSize screen = QSize(1024, 768),
-                     const QString& notes = "prima")
-        : state(ModuleState::initial(c.root(), screen)), main(state, dialogs, opener)
+    explicit StartUp(const Collection& c, QSize screen = QSize(1024, 768))
+        : session(ModuleState::initial(c.root(), screen), opener), main(session, dialogs)
     {
-        state.introNotes = notes;
-        window = std::make_unique<frmStartUp>(state, main);
+        window = std::make_unique<frmStartUp>(session.state(), main);
     }
 
     void show()
     {
-        window->move(frmStartUp::centredOn(state.screen));
+        window->move(frmStartUp::centredOn(session.state().screen));
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -65,7 +64,7 @@ struct StartUp
 
     ScriptedDialogs dialogs;
     RecordingOpener opener;
-    ModuleState state;
+    vastrel::browser::BrowsingSession session;
     frmVL main;
     std::unique_ptr<frmStartUp> window;
 };
@@ -202,7 +201,7 @@ private Q_SLOTS:
         StartUp s(c);
         s.show();
         const qreal density = s.window->devicePixelRatio();
-        vastrel::ui::frmInfo about(s.state, s.dialogs, s.main.windowIcon());
+        vastrel::ui::frmInfo about(s.dialogs, s.main.windowIcon());
         const auto& ui = s.main.controls();
         QList<QPixmap> pictures{s.imgBuco()->pixmap(),
                                 ui.imgEC[0]->pixmap(),

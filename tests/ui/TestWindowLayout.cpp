@@ -33,7 +33,7 @@ struct Window : MainWindowFixture
     void clickSizeSwitch() { QTest::mouseClick(ui().imgEC[half() ? 1 : 0], Qt::LeftButton); }
     void setPaneMode(int pane)
     {
-        while (int(state.paneMode) != pane)
+        while (int(state().paneMode) != pane)
             QTest::mouseClick(ui().cmdCopertina, Qt::LeftButton);
     }
 };
@@ -105,12 +105,12 @@ private Q_SLOTS:
         QCOMPARE(w.listHeight(), H);
         QCOMPARE(w.ui().lstBrani->height(), H);
         QCOMPARE(w.ui().imgEC[1]->pos(), QPoint(629, H + 24));
-        QCOMPARE(w.window().session().pointer(), vastrel::browser::Pointer::Default);
+        QCOMPARE(w.session().pointer(), vastrel::browser::Pointer::Default);
         w.clickSizeSwitch();
         QCOMPARE(w.client(), QSize(640, doubled));
         QCOMPARE(w.listHeight(), H);
         QCOMPARE(w.ui().imgEC[0]->pos(), QPoint(629, H + 24));
-        QCOMPARE(w.window().session().pointer(), vastrel::browser::Pointer::Default);
+        QCOMPARE(w.session().pointer(), vastrel::browser::Pointer::Default);
         QCOMPARE(QApplication::overrideCursor(), nullptr);
     }
 
@@ -144,7 +144,7 @@ private Q_SLOTS:
         clickCheckBox(w.ui().lstAlbum, 1);
         w.setPaneMode(2);
         clickRowText(w.ui().lstJPEG, 0);
-        QCOMPARE(w.window().session().mainView().pictureTitle, QString("[1983]  b"));
+        QCOMPARE(w.session().mainView().pictureTitle, QString("[1983]  b"));
     }
 
     // Only a left press makes a row current; a right or middle press changes no row and no
@@ -181,9 +181,9 @@ private Q_SLOTS:
         QCOMPARE(pressed->rows()->currentRow(), moves ? 1 : 0);
         const bool picture = moves && list == "lstJPEG";
         QCOMPARE(w.ui().lblJPEG->text(), picture ? "&Immagine N.2 (su 2)" : "&Immagine N.1 (su 2)");
-        QCOMPARE(w.window().session().mainView().pictureTitle, picture ? "[1979]  b" : "[1979]  a");
-        QCOMPARE(w.state.modifierState, list == "lstJPEG" ? vastrel::platform::Modifiers()
-                                                          : vastrel::platform::Modifier::Shift);
+        QCOMPARE(w.session().mainView().pictureTitle, picture ? "[1979]  b" : "[1979]  a");
+        QCOMPARE(w.state().modifierState, list == "lstJPEG" ? vastrel::platform::Modifiers()
+                                                            : vastrel::platform::Modifier::Shift);
         QCOMPARE(w.ui().lstAlbum->rows()->checkedCount(), 1);
         QCOMPARE(w.ui().lstBrani->rows()->checkedCount(), 0);
     }
