@@ -14,7 +14,7 @@ BenchWindow::BenchWindow(const QString& root)
     m_window = std::make_unique<frmVL>(*m_session, m_dialogs);
     m_window->resize(900, 600);
     m_window->show();
-    m_window->selectShowFilter(vastrel::catalogue::Everything);
+    m_window->selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
 }
 
 QList<QByteArray> BenchWindow::albums(int count) const

@@ -109,12 +109,15 @@ void marker(QByteArrayView data)
     checkTitle(line);
 
     const QString track = collection.root() + QStringLiteral("[1983] Altro/Brani/Canzone.txt");
-    for (const int filter : {0, 1, 2}) {
+    using catalogue::ShowFilter;
+    for (const ShowFilter filter :
+         {ShowFilter::OnlyDuplicates, ShowFilter::OnlyOriginals, ShowFilter::Everything}) {
         platform::DirectoryCache cache;
         const catalogue::TrackFilter::Result result =
             catalogue::TrackFilter::test(track, filter, cache);
         // Only the marker is there: a duplicate, never an original.
-        check(result.shown == (filter != 1), "the marker makes the track a duplicate");
+        check(result.shown == (filter != ShowFilter::OnlyOriginals),
+              "the marker makes the track a duplicate");
         if (result.shown)
             check(result.markerTag == catalogue::BracketTag::of(line),
                   "the marker's tag is its first line's");

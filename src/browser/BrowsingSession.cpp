@@ -205,7 +205,7 @@ void BrowsingSession::activate()
     lstAlbum_ItemCheck(-1);
 }
 
-void BrowsingSession::setShowFilter(int filter)
+void BrowsingSession::setShowFilter(catalogue::ShowFilter filter)
 {
     m_showFilter = filter;
     if (m_pointer == Pointer::Hourglass)

@@ -101,7 +101,7 @@ public:
     // The window becomes the program's active one: whatever pointer was left goes, no album
     // is current, and the lists are rebuilt from the checked albums.
     void activate();
-    void setShowFilter(int filter);
+    void setShowFilter(catalogue::ShowFilter filter);
     void setAlphabetical(bool alphabetical);
     // The modifiers of a key or mouse press on a list, before it changes a mark.
     void recordModifiers(platform::Modifiers modifiers);
@@ -170,7 +170,7 @@ private:
     texts::TextPaneState::State m_paneState = texts::TextPaneState::Nothing;
     QList<int> m_checkedLengths; // of the checked tracks, as of the last rebuild of the pane
     Pointer m_pointer = Pointer::Default;
-    int m_showFilter = -1; // no filter chosen yet: everything
+    catalogue::ShowFilter m_showFilter = catalogue::ShowFilter::NoneChosen;
     bool m_alphabetical = false;
     int m_checkedAlbums = 0;
     QString m_pictureTag;

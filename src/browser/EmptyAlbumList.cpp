@@ -1,25 +1,16 @@
 #include "EmptyAlbumList.h"
 
-#include "catalogue/ShowFilter.h"
-
 #include <QDir>
 
 namespace vastrel::browser {
 
-QString EmptyAlbumList::placeholder(const QString& root, int showFilter)
+QString EmptyAlbumList::placeholder(const QString& root, catalogue::ShowFilter showFilter)
 {
-    QString none;
-    switch (showFilter) {
-    case catalogue::OnlyDuplicates:
+    QString none = QStringLiteral("Nessun album nella cartella:");
+    if (showFilter == catalogue::ShowFilter::OnlyDuplicates)
         none = QStringLiteral("Nessun album con brani duplicati nella cartella:");
-        break;
-    case catalogue::OnlyOriginals:
+    else if (showFilter == catalogue::ShowFilter::OnlyOriginals)
         none = QStringLiteral("Nessun album con brani originali nella cartella:");
-        break;
-    default:
-        none = QStringLiteral("Nessun album nella cartella:");
-        break;
-    }
     return none + u'\n' + QDir::toNativeSeparators(root) +
            QStringLiteral("\n\nUn album è una cartella il cui nome comincia con un'etichetta "
                           "tra parentesi quadre, come \"[1979] Titolo\", e che contiene una "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "catalogue/ShowFilter.h"
+
 #include <QString>
 
 namespace vastrel::browser {
@@ -10,8 +12,7 @@ namespace vastrel::browser {
 class EmptyAlbumList
 {
 public:
-    // showFilter: the selected index of the show-filter box.
-    static QString placeholder(const QString& root, int showFilter);
+    static QString placeholder(const QString& root, catalogue::ShowFilter showFilter);
 };
 
 } // namespace vastrel::browser

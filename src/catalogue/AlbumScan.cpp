@@ -9,7 +9,7 @@ namespace vastrel::catalogue {
 using platform::DirectoryCache;
 using platform::Wildcard;
 
-QStringList AlbumScan::albumNames(const QString& root, int filter, DirectoryCache& cache,
+QStringList AlbumScan::albumNames(const QString& root, ShowFilter filter, DirectoryCache& cache,
                                   const platform::WorkPool::Progress& progress)
 {
     static const Wildcard texts(u"*.txt");
@@ -34,24 +34,27 @@ QStringList AlbumScan::albumNames(const QString& root, int filter, DirectoryCach
     return albums;
 }
 
-bool AlbumScan::albumFilterTest(const QString& albumFolder, int filter, DirectoryCache& cache)
+bool AlbumScan::albumFilterTest(const QString& albumFolder, ShowFilter filter,
+                                DirectoryCache& cache)
 {
     const QString brani = albumFolder + QStringLiteral("/Brani");
     switch (filter) {
-    case OnlyDuplicates: {
+    case ShowFilter::OnlyDuplicates: {
         static const Wildcard markers(u"*.VL");
         return cache.hasFile(brani, markers);
     }
-    case OnlyOriginals: {
+    case ShowFilter::OnlyOriginals: {
         static const Wildcard any(u"*.*");
         const QStringList files = cache.fileNames(brani, any);
         return std::any_of(files.cbegin(), files.cend(), [](const QString& f) {
             return !platform::TextCase::endsWithIgnoringCase(f, u".VL");
         });
     }
-    default:
-        return true;
+    case ShowFilter::NoneChosen:
+    case ShowFilter::Everything:
+        break;
     }
+    return true;
 }
 
 } // namespace vastrel::catalogue

@@ -19,10 +19,11 @@ class AlbumScan
 public:
     // The album folder names under the root, in the order the root listing gives them; the
     // folders are looked into in parallel, and progress counts them.
-    static QStringList albumNames(const QString& root, int filter, platform::DirectoryCache& cache,
+    static QStringList albumNames(const QString& root, ShowFilter filter,
+                                  platform::DirectoryCache& cache,
                                   const platform::WorkPool::Progress& progress = {});
     // albumFolder is the collection root followed by the album folder name.
-    static bool albumFilterTest(const QString& albumFolder, int filter,
+    static bool albumFilterTest(const QString& albumFolder, ShowFilter filter,
                                 platform::DirectoryCache& cache);
 };
 

@@ -37,7 +37,8 @@ QString TrackFilter::markerFirstLine(const QString& markerPath, DirectoryCache& 
     return line.ok() ? platform::TextDecoder::decode(line.data) : QString();
 }
 
-TrackFilter::Result TrackFilter::test(const QString& trackPath, int filter, DirectoryCache& cache)
+TrackFilter::Result TrackFilter::test(const QString& trackPath, ShowFilter filter,
+                                      DirectoryCache& cache)
 {
     // p ends with the track's name and "." once the text file's extension is gone.
     const QString p = trackPath.size() > 3 ? trackPath.chopped(3) : trackPath;
@@ -46,9 +47,9 @@ TrackFilter::Result TrackFilter::test(const QString& trackPath, int filter, Dire
     const platform::Listing* brani = cache.list(split.folder);
     const qsizetype marker = brani ? brani->findFile(split.name + QStringLiteral("VL")) : -1;
     Result result;
-    if (filter == OnlyDuplicates) {
+    if (filter == ShowFilter::OnlyDuplicates) {
         result.shown = marker >= 0;
-    } else if (filter == OnlyOriginals) {
+    } else if (filter == ShowFilter::OnlyOriginals) {
         // Only the first file of the listing counts: with both a track file and a marker,
         // the listing's order decides.
         const auto first = cache.firstFileName(split.folder, Wildcard::literal(split.name, true));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ShowFilter.h"
+
 #include <QString>
 
 namespace vastrel::platform {
@@ -21,7 +23,8 @@ public:
 
     // trackPath is the would-be track file: the collection root, the album folder name,
     // "/Brani/" and the track's text file name (with its ".txt").
-    static Result test(const QString& trackPath, int filter, platform::DirectoryCache& cache);
+    static Result test(const QString& trackPath, ShowFilter filter,
+                       platform::DirectoryCache& cache);
     // The first line of a duplicate marker, or an empty text when it cannot be read.
     static QString markerFirstLine(const QString& markerPath, platform::DirectoryCache& cache);
 

@@ -50,7 +50,7 @@ struct TrackListBuilder::AlbumContent
 };
 
 void TrackListBuilder::addTracks(const QString& root, const QString& album, bool alphabetical,
-                                 int showFilter, DirectoryCache& cache, QList<ListRow>& rows)
+                                 ShowFilter showFilter, DirectoryCache& cache, QList<ListRow>& rows)
 {
     static const platform::Wildcard texts(u"*.txt");
     const QString brani = root + album + QStringLiteral("/Brani/");
@@ -86,7 +86,8 @@ QString TrackListBuilder::note(const QString& root, const QString& album, Direct
 }
 
 TrackListContent TrackListBuilder::build(const QString& root, const QStringList& checkedAlbums,
-                                         bool alphabetical, int showFilter, DirectoryCache& cache,
+                                         bool alphabetical, ShowFilter showFilter,
+                                         DirectoryCache& cache,
                                          const platform::WorkPool::Progress& progress)
 {
     QList<AlbumContent> albums = platform::WorkPool::map<AlbumContent>(

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ListRow.h"
+#include "ShowFilter.h"
 #include "platform/WorkPool.h"
 
 #include <QList>
@@ -29,7 +30,7 @@ class TrackListBuilder
 {
 public:
     static TrackListContent build(const QString& root, const QStringList& checkedAlbums,
-                                  bool alphabetical, int showFilter,
+                                  bool alphabetical, ShowFilter showFilter,
                                   platform::DirectoryCache& cache,
                                   const platform::WorkPool::Progress& progress = {});
 
@@ -41,7 +42,8 @@ private:
     struct AlbumContent;
 
     static void addTracks(const QString& root, const QString& album, bool alphabetical,
-                          int showFilter, platform::DirectoryCache& cache, QList<ListRow>& rows);
+                          ShowFilter showFilter, platform::DirectoryCache& cache,
+                          QList<ListRow>& rows);
     static void addPictures(const QString& root, const QString& album,
                             platform::DirectoryCache& cache, QList<ListRow>& rows);
     static QString note(const QString& root, const QString& album, platform::DirectoryCache& cache);

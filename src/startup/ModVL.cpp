@@ -105,11 +105,12 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     // the refreshes up to the start-up window share their folder listings.
     m_frmVL = std::make_unique<ui::frmVL>(*m_session, m_dialogs);
     m_session->holdListings(true);
-    m_frmVL->selectShowFilter(catalogue::Everything);
+    using catalogue::ShowFilter;
+    m_frmVL->selectShowFilter(ShowFilter::Everything);
     if (o.onlyDuplicates)
-        m_frmVL->selectShowFilter(catalogue::OnlyDuplicates);
+        m_frmVL->selectShowFilter(ShowFilter::OnlyDuplicates);
     if (o.onlyOriginals)
-        m_frmVL->selectShowFilter(catalogue::OnlyOriginals);
+        m_frmVL->selectShowFilter(ShowFilter::OnlyOriginals);
     if (o.halfMode)
         m_frmVL->setHalfMode(true);
     if (o.alphabetical)

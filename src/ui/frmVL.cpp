@@ -76,7 +76,7 @@ frmVL::frmVL(BrowsingSession& session, platform::Dialogs& dialogs, QWidget* pare
     connect(&m_session, &BrowsingSession::trackListFocus, ui.lstBrani,
             [this] { ui.lstBrani->setFocus(); });
     connect(ui.cboMostra, &QComboBox::currentIndexChanged, &m_session,
-            &BrowsingSession::setShowFilter);
+            [this](int index) { m_session.setShowFilter(catalogue::showFilterAt(index)); });
     connect(ui.chkOrdinaAZ, &QPushButton::toggled, this, [this](bool alphabetical) {
         m_session.setAlphabetical(alphabetical);
         m_session.chkOrdinaAZ_Click();
@@ -222,9 +222,9 @@ void frmVL::Aggiorna()
     m_session.Aggiorna();
 }
 
-void frmVL::selectShowFilter(int index)
+void frmVL::selectShowFilter(catalogue::ShowFilter filter)
 {
-    ui.cboMostra->setCurrentIndex(index);
+    ui.cboMostra->setCurrentIndex(catalogue::indexOf(filter));
 }
 
 void frmVL::setHalfMode(bool half)

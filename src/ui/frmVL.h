@@ -44,7 +44,7 @@ public:
 
     // What the command line sets, each through the control it belongs to, so that the
     // control's own handling runs.
-    void selectShowFilter(int index);
+    void selectShowFilter(catalogue::ShowFilter filter);
     void setHalfMode(bool half);
     void setAlphabetical(bool alphabetical);
     // Outer size and position in pixels, as the command line gives them.

@@ -124,7 +124,7 @@ void TestBrowsingSession::perform(BrowsingSession& session, Collection& c, Recor
         session.setAlphabetical(w[1] == "on");
         session.chkOrdinaAZ_Click();
     } else if (w[0] == "filter") {
-        session.setShowFilter(w[1].toInt());
+        session.setShowFilter(vastrel::catalogue::showFilterAt(w[1].toInt()));
     } else if (w[0] == "titles") {
         session.searchTitles(w[1]);
     } else if (w[0] == "play") {
@@ -340,7 +340,7 @@ void TestBrowsingSession::gestures()
     RecordingOpener opener;
     BrowsingSession session(state, opener);
     session.openTempFolder();
-    session.setShowFilter(vastrel::catalogue::Everything);
+    session.setShowFilter(vastrel::catalogue::ShowFilter::Everything);
     vastrel::platform::Beeper::resetCount();
     m_progress.clear();
     connect(&session, &BrowsingSession::progress, this, [this](const QString& caption) {
@@ -383,7 +383,7 @@ void TestBrowsingSession::anyPoolSize()
         RecordingOpener opener;
         BrowsingSession session(state, opener);
         session.openTempFolder();
-        session.setShowFilter(filter);
+        session.setShowFilter(vastrel::catalogue::showFilterAt(filter));
         session.setAlphabetical(alphabetical);
         session.chkOrdinaAZ_Click();
         vastrel::platform::Beeper::resetCount();
@@ -412,7 +412,7 @@ void TestBrowsingSession::openFailure()
     opener.succeed = false;
     BrowsingSession session(state, opener);
     session.openTempFolder();
-    session.setShowFilter(vastrel::catalogue::Everything);
+    session.setShowFilter(vastrel::catalogue::ShowFilter::Everything);
     QSignalSpy failed(&session, &BrowsingSession::openFailed);
     session.recordModifiers(Modifier::Shift);
     session.albums().setChecked(0, true);

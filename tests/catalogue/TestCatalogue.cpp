@@ -24,7 +24,7 @@ QByteArray native(const QString& path)
 QStringList scan(const QString& root, int filter)
 {
     DirectoryCache cache;
-    return AlbumScan::albumNames(root, filter, cache);
+    return AlbumScan::albumNames(root, vastrel::catalogue::showFilterAt(filter), cache);
 }
 
 } // namespace
@@ -142,8 +142,8 @@ private Q_SLOTS:
         for (const QString& f : brani)
             c.track(f, f.endsWith("VL", Qt::CaseInsensitive) ? marker : QByteArray("x"));
         DirectoryCache cache;
-        const auto r =
-            TrackFilter::test(c.path("[1983] Album/Brani/05 Canzone.txt"), filter, cache);
+        const auto r = TrackFilter::test(c.path("[1983] Album/Brani/05 Canzone.txt"),
+                                         vastrel::catalogue::showFilterAt(filter), cache);
         QCOMPARE(r.shown, shown);
         QCOMPARE(r.markerTag, tag);
     }

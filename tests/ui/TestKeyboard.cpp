@@ -59,7 +59,7 @@ struct Window : MainWindowFixture
         : MainWindowFixture(c, QSize(1600, 1000)), about(dialogs, QIcon()), closer(new QObject)
     {
         window().setAboutWindow(&about);
-        window().selectShowFilter(2);
+        window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         window().Form_Activate();
         window().setGeometry(100, 100, 1200, 700);
         window().activateWindow();

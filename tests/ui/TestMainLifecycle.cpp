@@ -64,7 +64,7 @@ private Q_SLOTS:
     {
         Collection empty;
         MainWindowFixture f(empty);
-        f.window().selectShowFilter(2);
+        f.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         QVERIFY(f.window().close());
         QVERIFY(f.dialogs.messages.isEmpty());
     }
@@ -75,7 +75,7 @@ private Q_SLOTS:
         Collection c;
         buildAlbums(c);
         MainWindowFixture f(c);
-        f.window().selectShowFilter(2);
+        f.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         f.window().sessionEnding();
         clickCheckBox(f.ui().lstAlbum, 1);
         const QString folder = f.session().tempFolder();
@@ -106,7 +106,7 @@ private Q_SLOTS:
         Collection c;
         buildAlbums(c);
         MainWindowFixture f(c);
-        f.window().selectShowFilter(2);
+        f.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         const QString folder = seedTemp(f.systemTemp());
         f.window().sessionEnding();
         QEvent quit(QEvent::Quit);
@@ -169,7 +169,7 @@ private Q_SLOTS:
         Collection c;
         buildAlbums(c);
         MainWindowFixture f(c);
-        f.window().selectShowFilter(2);
+        f.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         clickRowText(f.ui().lstAlbum, 1);
         QCOMPARE(f.current(f.ui().lstAlbum), QString("[1983] Due"));
         vastrel::ui::frmInfo about(f.dialogs, QIcon());

@@ -124,7 +124,7 @@ private Q_SLOTS:
         fill(c);
         MainWindowFixture m(c);
         m.session().setIntroduction(intro);
-        m.window().selectShowFilter(2);
+        m.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         m.window().Form_Activate();
         for (int album : albums)
             clickCheckBox(m.ui().lstAlbum, album, Qt::ControlModifier);

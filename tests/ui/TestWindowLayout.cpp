@@ -24,7 +24,7 @@ struct Window : MainWindowFixture
 {
     explicit Window(const Collection& c) : MainWindowFixture(c)
     {
-        window().selectShowFilter(2);
+        window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         window().Form_Activate();
     }
     QSize client() { return window().size(); }
