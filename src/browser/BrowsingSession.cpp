@@ -25,7 +25,6 @@ using platform::Modifier;
 
 namespace {
 
-const QString kEmptyPictureTag = QStringLiteral("[Vuoto]");
 constexpr qint64 kProgressIntervalMs = 100;
 
 QString picturesAvailable(int count)
@@ -88,7 +87,7 @@ BrowsingSession::Busy::~Busy()
 
 BrowsingSession::BrowsingSession(const ModuleState& start, platform::Opener& opener,
                                  QObject* parent)
-    : QObject(parent), m_state(start), m_opener(opener), m_pictureTag(kEmptyPictureTag)
+    : QObject(parent), m_state(start), m_opener(opener)
 {
     connect(&m_albums, &CheckListModel::itemCheck, this, &BrowsingSession::lstAlbum_ItemCheck);
     connect(&m_tracks, &CheckListModel::itemCheck, this, &BrowsingSession::lstBrani_ItemCheck);
@@ -167,7 +166,8 @@ void BrowsingSession::Aggiorna()
     for (int i = 0; i < m_albums.count(); ++i)
         saved.add(m_albums.row(i).field(), m_albums.isChecked(i));
     const int current = m_albums.currentRow();
-    saved.setCurrent(current >= 0 ? m_albums.row(current).field() : QString());
+    if (current >= 0)
+        saved.setCurrent(m_albums.row(current).field());
 
     const Busy busy(*this, Pointer::Hourglass);
     const Operation operation(*this);
@@ -240,9 +240,8 @@ catalogue::SavedChecks BrowsingSession::saveTrackMarks(bool byPath) const
             saved.add(savedKey(i, byPath), true);
     }
     const int current = m_tracks.currentRow();
-    // No current row: a key that no row has.
-    saved.setCurrent(current >= 0 ? savedKey(current, byPath)
-                                  : (byPath ? QStringLiteral(" ") : QString()));
+    if (current >= 0)
+        saved.setCurrent(savedKey(current, byPath));
     return saved;
 }
 
@@ -483,14 +482,16 @@ void BrowsingSession::setTextSearch(const QString& text)
 // wins); otherwise a single checked album opens on its first picture.
 void BrowsingSession::choosePicture()
 {
-    QString shown = platform::TextCase::upper(m_pictureTag);
-    const QString root = platform::TextCase::upper(m_state.collectionRoot);
-    if (shown.startsWith(root))
-        shown.remove(0, root.size());
     int k = -1;
-    for (int j = 0; j < m_pictures.count(); ++j) {
-        if (m_pictures.row(j).textEndsWithIgnoringCase(shown))
-            k = j;
+    if (m_shownPicture) {
+        QString shown = platform::TextCase::upper(*m_shownPicture);
+        const QString root = platform::TextCase::upper(m_state.collectionRoot);
+        if (shown.startsWith(root))
+            shown.remove(0, root.size());
+        for (int j = 0; j < m_pictures.count(); ++j) {
+            if (m_pictures.row(j).textEndsWithIgnoringCase(shown))
+                k = j;
+        }
     }
     if (k == -1 && m_pictures.count() > 0 && m_checkedAlbums == 1)
         k = 0;
@@ -503,7 +504,7 @@ void BrowsingSession::showNoPicture()
     m_view.picture = QImage();
     m_view.pictureTitle.clear();
     ++m_view.pictureRevision;
-    m_pictureTag = kEmptyPictureTag;
+    m_shownPicture.reset();
 }
 
 // A picture is read only when it is another one and the picture box is on show; one that
@@ -526,7 +527,7 @@ void BrowsingSession::MostraImmagine()
         return;
     }
     const QString path = m_state.collectionRoot + m_pictures.row(k).path();
-    if (path == m_pictureTag || !pictureBoxShown())
+    if (path == m_shownPicture || !pictureBoxShown())
         return;
     const QImage picture = media::PictureLoader::load(path);
     if (picture.isNull()) {
@@ -540,7 +541,7 @@ void BrowsingSession::MostraImmagine()
     m_view.picture = picture;
     m_view.pictureTitle = m_pictures.row(k).title();
     ++m_view.pictureRevision;
-    m_pictureTag = path;
+    m_shownPicture = path;
     Q_EMIT changed();
 }
 

@@ -15,6 +15,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace vastrel::platform {
 class DirectoryCache;
@@ -173,7 +174,8 @@ private:
     catalogue::ShowFilter m_showFilter = catalogue::ShowFilter::NoneChosen;
     bool m_alphabetical = false;
     int m_checkedAlbums = 0;
-    QString m_pictureTag;
+    // The file of the picture on show; none for the empty picture.
+    std::optional<QString> m_shownPicture;
     QString m_playlistText;
     QString m_tempFolder;
     QString m_titleSearch;

@@ -2,11 +2,13 @@
 
 #include <QSet>
 #include <QString>
+#include <optional>
 
 namespace vastrel::catalogue {
 
 // The check marks and the current row of a list, saved by key before the list is rebuilt,
-// so that rows with the same key get their mark back.
+// so that rows with the same key get their mark back. Without a current key no row becomes
+// current again.
 class SavedChecks
 {
 public:
@@ -19,12 +21,12 @@ public:
 
     bool wasChecked(const QString& key) const { return m_checked.contains(key); }
     // Nothing was checked and no row was current: restoring would change nothing.
-    bool isEmpty() const { return m_checked.isEmpty() && m_current.isEmpty(); }
-    bool isCurrent(const QString& key) const { return key == m_current; }
+    bool isEmpty() const { return m_checked.isEmpty() && !m_current; }
+    bool isCurrent(const QString& key) const { return m_current == key; }
 
 private:
     QSet<QString> m_checked;
-    QString m_current;
+    std::optional<QString> m_current;
 };
 
 } // namespace vastrel::catalogue

@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "Pictures.h"
+#include "browser/ReadMeCaret.h"
 #include "platform/Dialogs.h"
 #include "platform/Fonts.h"
 
@@ -197,30 +198,13 @@ void frmInfo::showEvent(QShowEvent* event)
 void frmInfo::Form_Activate()
 {
     const QString text = txtReadMe->toPlainText();
-    const qsizetype p = text.indexOf(QStringLiteral("brani scelti."));
-    QTextCursor cursor = txtReadMe->textCursor();
-    if (p >= 0) {
-        // First showing since load: the caret goes past the introduction and the heading of
-        // the section on the keys is selected. Later showings keep what the user left.
-        if (m_readMeTag.isEmpty()) {
-            m_readMeTag = QStringLiteral("Korvi");
-            cursor.setPosition(int(std::min<qsizetype>(p + 1 + 26, text.size())));
-            const qsizetype q = text.indexOf(QStringLiteral(" --- 6. "));
-            if (q >= 0) {
-                cursor.setPosition(int(q + 1));
-                cursor.setPosition(int(std::min<qsizetype>(q + 1 + 71, text.size())),
-                                   QTextCursor::KeepAnchor);
-            }
-            txtReadMe->setTextCursor(cursor);
-        }
-    } else {
-        const qsizetype r = text.indexOf(QStringLiteral(" ATTENZIONE! "));
-        if (r > 0) {
-            cursor.setPosition(int(r));
-            cursor.setPosition(int(r + 13), QTextCursor::KeepAnchor);
-            txtReadMe->setTextCursor(cursor);
-        }
+    if (const auto caret = browser::ReadMeCaret::onShowing(text, !m_shownBefore)) {
+        QTextCursor cursor = txtReadMe->textCursor();
+        cursor.setPosition(caret->anchor);
+        cursor.setPosition(caret->position, QTextCursor::KeepAnchor);
+        txtReadMe->setTextCursor(cursor);
     }
+    m_shownBefore = true;
     txtReadMe->setFocus();
     txtReadMe->ensureCursorVisible();
 }

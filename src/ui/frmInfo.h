@@ -60,7 +60,8 @@ private:
     QLabel* lbleMail = nullptr;
     QPushButton* cmdOK = nullptr;
     QPlainTextEdit* txtReadMe = nullptr;
-    QString m_readMeTag;
+    // Shown once already: the read-me box keeps the caret the user left.
+    bool m_shownBefore = false;
     std::function<QPoint(QSize)> m_place;
     QSize m_placedFrame;
 };

@@ -2,6 +2,7 @@
 // small collection and what the lists, the pane, the captions and the playlist then show.
 
 #include "browser/BrowsingSession.h"
+#include "browser/ReadMeCaret.h"
 #include "browser/TextSearch.h"
 #include "platform/Beeper.h"
 #include "platform/WorkPool.h"
@@ -83,6 +84,8 @@ private Q_SLOTS:
     void anyPoolSize();
     void findNext_data();
     void findNext();
+    void readMeCaret_data();
+    void readMeCaret();
 
 private:
     void perform(BrowsingSession& session, Collection& c, RecordingOpener& opener,
@@ -451,6 +454,33 @@ void TestBrowsingSession::findNext()
     const QString text = "Alba sul porto, alba leggera";
     QCOMPARE(vastrel::browser::TextSearch::findNext(text, searched, selectionStart, selected),
              found);
+}
+
+// Where the About window's read-me box puts its selection: "anchor-position", or "keeps".
+void TestBrowsingSession::readMeCaret_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("first");
+    QTest::addColumn<QString>("caret");
+    const QString intro = "Introduzione: i brani scelti.\n";
+    const QString heading = " --- 6. Tasti" + QString(70, '-') + "\n";
+    QTest::newRow("first showing: the heading of the keys") << intro + heading << true << "31-102";
+    QTest::newRow("later showings keep the caret") << intro + heading << false << "keeps";
+    QTest::newRow("no heading: past the introduction")
+        << intro + "altro testo, e altro ancora" << true << "43-43";
+    QTest::newRow("past the end of a short text") << intro << true << "30-30";
+    QTest::newRow("the notice, at every showing") << "\n ATTENZIONE! \n" << false << "1-14";
+    QTest::newRow("a text that begins with the notice") << " ATTENZIONE! \n" << true << "keeps";
+    QTest::newRow("neither") << "Vastrel" << true << "keeps";
+}
+
+void TestBrowsingSession::readMeCaret()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, first);
+    QFETCH(QString, caret);
+    const auto placed = vastrel::browser::ReadMeCaret::onShowing(text, first);
+    QCOMPARE(placed ? QString("%1-%2").arg(placed->anchor).arg(placed->position) : "keeps", caret);
 }
 
 QTEST_GUILESS_MAIN(TestBrowsingSession)
