@@ -1,6 +1,7 @@
 #include "BrowsingSession.h"
 
 #include "EmptyAlbumList.h"
+#include "TextSearch.h"
 #include "TrackPane.h"
 #include "catalogue/AlbumScan.h"
 #include "catalogue/Collation.h"
@@ -448,7 +449,7 @@ void BrowsingSession::chkOrdinaAZ_Click()
     Q_EMIT trackListFocus();
 }
 
-int BrowsingSession::searchTitles(const QString& text)
+std::optional<Message> BrowsingSession::searchTitles(const QString& text)
 {
     m_titleSearch = text;
     m_state.modifierState = kBulkChange;
@@ -462,7 +463,14 @@ int BrowsingSession::searchTitles(const QString& text)
         }
     }
     lstBrani_ItemCheck(-1);
-    return found;
+    if (found > 0)
+        return std::nullopt;
+    return Message{titleSearchTitle(), TextSearch::notFound(text)};
+}
+
+QString BrowsingSession::titleSearchTitle()
+{
+    return QStringLiteral("Vastrel - Cerca tra i Titoli dei Brani");
 }
 
 void BrowsingSession::setTextSearch(const QString& text)
@@ -476,6 +484,39 @@ void BrowsingSession::setTextSearch(const QString& text)
         tip = tip.left(kLongestTip - 3) + QStringLiteral("...");
     m_view.findNextTooltip = tip;
     Q_EMIT changed();
+}
+
+QString BrowsingSession::textSearchTitle() const
+{
+    return QStringLiteral("Vastrel -") + m_view.textSearchTooltip;
+}
+
+void BrowsingSession::paneShown(const QString& plainText, int selectionStart, int selectionLength)
+{
+    m_paneText = plainText;
+    m_view.textCommands = TextCommands::of(int(m_paneText.size()), selectionStart, selectionLength);
+}
+
+// The text length is the one of the last rebuild, not recounted.
+void BrowsingSession::setPaneSelection(int start, int length)
+{
+    const TextCommands commands = TextCommands::of(int(m_paneText.size()), start, length);
+    if (commands == m_view.textCommands)
+        return;
+    m_view.textCommands = commands;
+    Q_EMIT changed();
+}
+
+std::optional<int> BrowsingSession::findNext(int selectionStart, int selectionLength) const
+{
+    const qsizetype at = TextSearch::findNext(m_paneText, m_textSearch, selectionStart,
+                                              m_paneText.mid(selectionStart, selectionLength));
+    return at >= 0 ? std::optional<int>(int(at)) : std::nullopt;
+}
+
+Message BrowsingSession::textNotFound() const
+{
+    return {textSearchTitle(), TextSearch::notFound(m_textSearch)};
 }
 
 // The picture on show stays current when its row is still listed (the last matching row
@@ -550,6 +591,12 @@ void BrowsingSession::nextPaneMode()
     m_state.paneMode = browser::nextPaneMode(m_state.paneMode);
 }
 
+LayoutControl BrowsingSession::paneFocus() const
+{
+    return m_state.paneMode == PaneMode::PicturesOnly ? LayoutControl::lstJPEG
+                                                      : LayoutControl::txtBrani;
+}
+
 void BrowsingSession::setSizeMode(SizeMode mode)
 {
     m_state.sizeMode = mode;
@@ -584,6 +631,14 @@ void BrowsingSession::cmdSuona_Click()
         }
     }
     Q_EMIT trackListFocus();
+}
+
+std::optional<Message> BrowsingSession::closeQuestion(const QString& caption) const
+{
+    if (m_albums.count() == 0)
+        return std::nullopt;
+    return Message{QStringLiteral("Vastrel - Chiudi"),
+                   QStringLiteral("Chiudere \"") + caption + QStringLiteral("\"?")};
 }
 
 Songbook BrowsingSession::songbook() const

@@ -114,12 +114,24 @@ public:
     // click would change something.
     void switchSelectMode(List list);
     void invert(List list);
-    // Checks every track whose title holds the text and unchecks the others; the number of
-    // tracks found.
-    int searchTitles(const QString& text);
+    // Checks every track whose title holds the text and unchecks the others; the message
+    // that none was found.
+    std::optional<Message> searchTitles(const QString& text);
     void setTextSearch(const QString& text);
+    static QString titleSearchTitle();
+    // The title of the text search's boxes, after what the pane shows.
+    QString textSearchTitle() const;
+    // The text pane shows this plain text since its last rebuild; the selection in it as a
+    // key, a click or a change of the pane left it.
+    void paneShown(const QString& plainText, int selectionStart, int selectionLength);
+    void setPaneSelection(int start, int length);
+    // Find-next from the pane's selection: where the searched text is next, or nothing.
+    std::optional<int> findNext(int selectionStart, int selectionLength) const;
+    Message textNotFound() const;
     void MostraImmagine();
     void nextPaneMode();
+    // The control that takes the focus once the pane mode has changed.
+    LayoutControl paneFocus() const;
     void setSizeMode(SizeMode mode);
     // The frame and the size limits that the window's last layout measured.
     void setWindowMeasures(const LayoutResult& layout);
@@ -131,6 +143,8 @@ public:
     // What the print commands print: the checked tracks while the pane shows their texts,
     // else the notes on show; a beep and nothing when the pane shows nothing.
     Songbook songbook() const;
+    // What closing the window with this caption asks; nothing while no album is listed.
+    std::optional<Message> closeQuestion(const QString& caption) const;
 
 Q_SIGNALS:
     // mainView() changed: the window draws it again.
@@ -180,6 +194,7 @@ private:
     QString m_tempFolder;
     QString m_titleSearch;
     QString m_textSearch;
+    QString m_paneText; // as the window shows it
     std::unique_ptr<platform::DirectoryCache> m_heldListings;
     platform::DirectoryCache* m_listings = nullptr; // of the gesture under way
     std::chrono::milliseconds m_progressDelay{1000};

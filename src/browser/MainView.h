@@ -1,5 +1,7 @@
 #pragma once
 
+#include "TextCommands.h"
+
 #include <QImage>
 #include <QString>
 
@@ -19,6 +21,13 @@ enum class SelectMode
 {
     Select,
     Deselect,
+};
+
+// A message box of the main window: its title and its text.
+struct Message
+{
+    QString title;
+    QString text;
 };
 
 // Everything the main window shows that the browsing session decides, as plain data; the
@@ -42,6 +51,9 @@ struct MainView
     bool findNextEnabled = false;
     SelectMode albumsMode = SelectMode::Select;
     SelectMode tracksMode = SelectMode::Select;
+    // Searching, copying and selecting the pane's text, after its last rebuild and as the
+    // user last left its selection.
+    TextCommands textCommands;
 
     // The text pane's content; every rebuild counts as new, even with the same text, since
     // it brings the pane back to its start.
@@ -56,6 +68,23 @@ struct MainView
     QImage picture;
     QString pictureTitle;
     quint64 pictureRevision = 0;
+
+    // The order switch names the order a click switches to; a select-all button, its mode.
+    QString orderTooltip() const
+    {
+        return alphabetical ? QStringLiteral(" Ordina i Brani Cronologicamente ")
+                            : QStringLiteral(" Ordina i Brani Alfabeticamente ");
+    }
+    QString selectAlbumsTooltip() const
+    {
+        return albumsMode == SelectMode::Select ? QStringLiteral(" Seleziona Tutti gli Album ")
+                                                : QStringLiteral(" Deseleziona Tutti gli Album ");
+    }
+    QString selectTracksTooltip() const
+    {
+        return tracksMode == SelectMode::Select ? QStringLiteral(" Seleziona Tutti i Brani ")
+                                                : QStringLiteral(" Deseleziona Tutti i Brani ");
+    }
 };
 
 } // namespace vastrel::browser

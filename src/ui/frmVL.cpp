@@ -7,8 +7,6 @@
 #include "TextPane.h"
 #include "browser/LayoutMetrics.h"
 #include "browser/MainLayout.h"
-#include "browser/TextCommands.h"
-#include "browser/TextSearch.h"
 #include "browser/WindowLimits.h"
 #include "frmInfo.h"
 #include "platform/Dialogs.h"
@@ -41,7 +39,6 @@ constexpr int kBackspace = u'\b';
 constexpr int kHalving = 0;
 constexpr int kDoubling = 1;
 const QString kPrompt = QStringLiteral("Stringa da Cercare:");
-const QString kTitleSearch = QStringLiteral("Vastrel - Cerca tra i Titoli dei Brani");
 
 // The icon the desktop entry names after the application id, as the installed theme has it;
 // the program's own pictures where it is not installed.
@@ -329,6 +326,7 @@ void frmVL::showProgress(const QString& caption, int done, int total)
 void frmVL::draw()
 {
     const browser::MainView& view = m_session.mainView();
+    drawPane();
     setCaption(ui.lblAlbum, view.albumsCaption);
     ui.lstAlbum->setPlaceholderText(view.albumsPlaceholder);
     setCaption(ui.lblBrani, view.tracksCaption);
@@ -341,29 +339,23 @@ void frmVL::draw()
     ui.cmdCercaAvanti->setEnabled(view.findNextEnabled);
     ui.cmdCercaAvanti->setToolTip(view.findNextTooltip);
     ui.cmdCercaTesto->setToolTip(view.textSearchTooltip);
-    // The tooltip names the order a click switches to.
-    ui.chkOrdinaAZ->setToolTip(view.alphabetical
-                                   ? QStringLiteral(" Ordina i Brani Cronologicamente ")
-                                   : QStringLiteral(" Ordina i Brani Alfabeticamente "));
-    drawSelectMode(ui.cmdSelAlbum, view.albumsMode, m_albumsModeShown,
-                   QStringLiteral(" Seleziona Tutti gli Album "),
-                   QStringLiteral(" Deseleziona Tutti gli Album "));
-    drawSelectMode(ui.cmdSelBrani, view.tracksMode, m_tracksModeShown,
-                   QStringLiteral(" Seleziona Tutti i Brani "),
-                   QStringLiteral(" Deseleziona Tutti i Brani "));
-    drawPane();
+    ui.cmdCercaTesto->setEnabled(view.textCommands.search);
+    ui.cmdCopia->setEnabled(view.textCommands.copy);
+    ui.cmdSelTesto->setEnabled(view.textCommands.selectAll);
+    ui.chkOrdinaAZ->setToolTip(view.orderTooltip());
+    drawSelectMode(ui.cmdSelAlbum, view.albumsMode, m_albumsModeShown);
+    ui.cmdSelAlbum->setToolTip(view.selectAlbumsTooltip());
+    drawSelectMode(ui.cmdSelBrani, view.tracksMode, m_tracksModeShown);
+    ui.cmdSelBrani->setToolTip(view.selectTracksTooltip());
     drawPicture();
 }
 
-void frmVL::drawSelectMode(QPushButton* button, SelectMode mode, SelectMode& shown,
-                           const QString& selectTip, const QString& deselectTip)
+void frmVL::drawSelectMode(QPushButton* button, SelectMode mode, SelectMode& shown)
 {
     if (mode == shown)
         return;
     shown = mode;
-    const bool select = mode == SelectMode::Select;
-    button->setToolTip(select ? selectTip : deselectTip);
-    button->setIcon(select ? ui.cmdSelTesto->icon() : ui.imgNoSel);
+    button->setIcon(mode == SelectMode::Select ? ui.cmdSelTesto->icon() : ui.imgNoSel);
 }
 
 void frmVL::drawPane()
@@ -373,8 +365,8 @@ void frmVL::drawPane()
         return;
     m_paneRevision = view.paneRevision;
     ui.txtBrani->setContent(view.pane, view.paneWraps);
-    m_textLength = int(ui.txtBrani->plainText().size());
-    refreshTextCommands();
+    m_session.paneShown(ui.txtBrani->plainText(), ui.txtBrani->selectionStart(),
+                        ui.txtBrani->selectionLength());
 }
 
 void frmVL::drawPicture()
@@ -430,11 +422,9 @@ void frmVL::closeEvent(QCloseEvent* event)
         event->accept();
         return;
     }
-    if (m_session.albums().count() > 0) {
-        const QString question =
-            QStringLiteral("Chiudere \"") + windowTitle() + QStringLiteral("\"?");
-        if (!m_dialogs.message(this, platform::Dialogs::Icon::Question,
-                               QStringLiteral("Vastrel - Chiudi"), question, true)) {
+    if (const auto question = m_session.closeQuestion(windowTitle())) {
+        if (!m_dialogs.message(this, platform::Dialogs::Icon::Question, question->title,
+                               question->text, true)) {
             event->ignore();
             return;
         }
@@ -454,11 +444,13 @@ void frmVL::reportOpenFailure(const QString& playlist)
 // The dialog's corner 2 pixels inside the track list's.
 void frmVL::cmdCercaBrano_Click()
 {
-    const QString result = m_dialogs.input(this, kTitleSearch, kPrompt, m_session.titleSearch(),
-                                           ui.lstBrani->mapToGlobal(QPoint(2, 2)));
-    if (!result.isEmpty() && m_session.searchTitles(result) == 0) {
-        m_dialogs.message(this, platform::Dialogs::Icon::Information, kTitleSearch,
-                          browser::TextSearch::notFound(result));
+    const QString result =
+        m_dialogs.input(this, BrowsingSession::titleSearchTitle(), kPrompt, m_session.titleSearch(),
+                        ui.lstBrani->mapToGlobal(QPoint(2, 2)));
+    if (!result.isEmpty()) {
+        if (const auto notFound = m_session.searchTitles(result))
+            m_dialogs.message(this, platform::Dialogs::Icon::Information, notFound->title,
+                              notFound->text);
     }
     ui.lstBrani->setFocus();
 }
@@ -466,9 +458,9 @@ void frmVL::cmdCercaBrano_Click()
 // The dialog is titled after what the pane shows.
 void frmVL::cmdCercaTesto_Click()
 {
-    const QString title = QStringLiteral("Vastrel -") + m_session.mainView().textSearchTooltip;
-    const QString result = m_dialogs.input(this, title, kPrompt, m_session.textSearch(),
-                                           ui.txtBrani->mapToGlobal(QPoint(3, 3)));
+    const QString result =
+        m_dialogs.input(this, m_session.textSearchTitle(), kPrompt, m_session.textSearch(),
+                        ui.txtBrani->mapToGlobal(QPoint(3, 3)));
     if (result.isEmpty()) {
         ui.txtBrani->setFocus();
         return;
@@ -480,20 +472,17 @@ void frmVL::cmdCercaTesto_Click()
 // The message that nothing was found shows with the default pointer.
 void frmVL::cmdCercaAvanti_Click()
 {
-    const QString& searched = m_session.textSearch();
-    qsizetype at = -1;
+    std::optional<int> at;
     {
         const auto busy = m_session.busy(Pointer::Hourglass);
-        at = browser::TextSearch::findNext(ui.txtBrani->plainText(), searched,
-                                           ui.txtBrani->selectionStart(),
-                                           ui.txtBrani->selectedText());
-        if (at >= 0)
-            ui.txtBrani->setSelection(int(at), int(searched.size()));
+        at = m_session.findNext(ui.txtBrani->selectionStart(), ui.txtBrani->selectionLength());
+        if (at)
+            ui.txtBrani->setSelection(*at, int(m_session.textSearch().size()));
     }
-    if (at < 0) {
-        m_dialogs.message(this, platform::Dialogs::Icon::Information,
-                          QStringLiteral("Vastrel -") + m_session.mainView().textSearchTooltip,
-                          browser::TextSearch::notFound(searched));
+    if (!at) {
+        const browser::Message notFound = m_session.textNotFound();
+        m_dialogs.message(this, platform::Dialogs::Icon::Information, notFound.title,
+                          notFound.text);
     }
     ui.txtBrani->setFocus();
 }
@@ -513,11 +502,7 @@ void frmVL::cmdSelTesto_Click()
 
 void frmVL::refreshTextCommands()
 {
-    const auto commands = browser::TextCommands::of(m_textLength, ui.txtBrani->selectionStart(),
-                                                    ui.txtBrani->selectionLength());
-    ui.cmdCercaTesto->setEnabled(commands.search);
-    ui.cmdCopia->setEnabled(commands.copy);
-    ui.cmdSelTesto->setEnabled(commands.selectAll);
+    m_session.setPaneSelection(ui.txtBrani->selectionStart(), ui.txtBrani->selectionLength());
 }
 
 void frmVL::txtBrani_KeyDown(int key)
@@ -554,10 +539,7 @@ void frmVL::cmdCopertina_Click()
     const auto busy = m_session.busy(Pointer::Hourglass);
     m_session.nextPaneMode();
     Form_Resize();
-    if (state().paneMode == browser::PaneMode::PicturesOnly)
-        ui.lstJPEG->setFocus();
-    else
-        ui.txtBrani->setFocus();
+    m_layoutWidgets[controlIndex(m_session.paneFocus())]->setFocus();
 }
 
 void frmVL::resizeEvent(QResizeEvent* event)

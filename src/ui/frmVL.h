@@ -88,8 +88,7 @@ private:
     void showPointer(browser::Pointer pointer);
     void showProgress(const QString& caption, int done, int total);
     void draw();
-    void drawSelectMode(QPushButton* button, browser::SelectMode mode, browser::SelectMode& shown,
-                        const QString& selectTip, const QString& deselectTip);
+    void drawSelectMode(QPushButton* button, browser::SelectMode mode, browser::SelectMode& shown);
     void drawPane();
     void drawPicture();
     void setCaption(QLabel* label, const QString& caption);
@@ -122,8 +121,6 @@ private:
     quint64 m_paneRevision = 0;
     quint64 m_pictureRevision = 0;
     browser::Pointer m_pointerShown = browser::Pointer::Default;
-    // The length of the pane's text as of its last rebuild.
-    int m_textLength = 0;
 };
 
 } // namespace vastrel::ui
