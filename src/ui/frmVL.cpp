@@ -7,6 +7,7 @@
 #include "TextPane.h"
 #include "browser/LayoutMetrics.h"
 #include "browser/MainLayout.h"
+#include "browser/SizeSwitch.h"
 #include "browser/WindowLimits.h"
 #include "frmInfo.h"
 #include "platform/Dialogs.h"
@@ -596,34 +597,26 @@ void frmVL::applySizeLimits()
         setMaximumSize(client.maximum);
 }
 
-// The size switch: the halving image halves the window keeping the list height, the
-// doubling image doubles it with the picture brought up to date first.
+// The size switch: the halving image halves the window, the doubling image doubles it.
 void frmVL::imgEC_Click(int index)
 {
-    using browser::WindowLimits;
-    if (isMinimized())
+    // The client height is taken first: the limits of the full mode can raise a low
+    // half-mode window at once.
+    const auto change = browser::SizeSwitch::to(index == kHalving ? SizeMode::Half : SizeMode::Full,
+                                                isMaximized(), isMinimized(), height(),
+                                                state().captionHeight, state().borderWidth);
+    if (!change)
         return;
     const auto busy = m_session.busy(Pointer::Busy);
-    // Taken first: the limits of the full mode can raise a low half-mode window at once.
-    const int clientHeight = height();
-    setHalfMode(index == kHalving);
+    setHalfMode(change->mode == SizeMode::Half);
     // The limits follow the new mode before the height changes.
     applySizeLimits();
-    if (isMaximized()) {
+    if (change->showPicture)
         m_session.MostraImmagine();
+    if (change->clientHeight)
+        resize(width(), *change->clientHeight);
+    else
         Form_Resize();
-    } else if (index == kHalving) {
-        const double outer = WindowLimits::halvedOuterHeight(clientHeight, state().captionHeight,
-                                                             state().borderWidth);
-        resize(width(),
-               WindowLimits::clientHeightFor(outer, state().captionHeight, state().borderWidth));
-    } else {
-        m_session.MostraImmagine();
-        const int outer = WindowLimits::doubledOuterHeight(clientHeight, state().captionHeight,
-                                                           state().borderWidth);
-        resize(width(),
-               WindowLimits::clientHeightFor(outer, state().captionHeight, state().borderWidth));
-    }
 }
 
 void frmVL::setUpKeyboard()

@@ -1,3 +1,4 @@
+#include "browser/SizeSwitch.h"
 #include "browser/WindowLimits.h"
 
 #include <QTest>
@@ -66,6 +67,42 @@ private Q_SLOTS:
         QCOMPARE(outer, halved);
         QCOMPARE(WindowLimits::clientHeightFor(outer, caption, border), halvedClient);
         QCOMPARE(WindowLimits::doubledOuterHeight(SH, caption, border), doubled);
+    }
+
+    // The window's state before a switch, and what the switch then does: "mode, client height
+    // or same size, picture first or not".
+    void switchPlan_data()
+    {
+        QTest::addColumn<bool>("toHalf");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("plan");
+        QTest::newRow("halving") << true << "restored"
+                                 << "half 167";
+        QTest::newRow("doubling: the picture first") << false << "restored"
+                                                     << "full 326 picture";
+        QTest::newRow("maximized halving") << true << "maximized"
+                                           << "half same picture";
+        QTest::newRow("maximized doubling") << false << "maximized"
+                                            << "full same picture";
+        QTest::newRow("minimized") << true << "minimized"
+                                   << "nothing";
+    }
+
+    void switchPlan()
+    {
+        QFETCH(bool, toHalf);
+        QFETCH(QString, window);
+        QFETCH(QString, plan);
+        const auto change =
+            SizeSwitch::to(toHalf ? SizeMode::Half : SizeMode::Full, window == "maximized",
+                           window == "minimized", toHalf ? 326 : 167, 23, 4);
+        QString seen = "nothing";
+        if (change)
+            seen = QString("%1 %2%3")
+                       .arg(change->mode == SizeMode::Half ? "half" : "full")
+                       .arg(change->clientHeight ? QString::number(*change->clientHeight) : "same")
+                       .arg(change->showPicture ? " picture" : "");
+        QCOMPARE(seen, plan);
     }
 };
 
