@@ -165,7 +165,7 @@ Workload songbookWorkload(BenchWindow& w, const QString& pdf)
     return {QStringLiteral("songbook of 200 tracks to PDF"),
             {},
             [&w, pdf] {
-                w.window().Form_KeyDown(vastrel::browser::KeyMap::Action::Print);
+                w.window().trigger(vastrel::browser::Command::Print);
                 if (!QFile::exists(pdf))
                     qFatal("no songbook was printed");
             },

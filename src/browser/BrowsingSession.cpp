@@ -1,6 +1,7 @@
 #include "BrowsingSession.h"
 
 #include "EmptyAlbumList.h"
+#include "TextCommands.h"
 #include "TextSearch.h"
 #include "TrackPane.h"
 #include "catalogue/AlbumScan.h"
@@ -92,6 +93,7 @@ BrowsingSession::BrowsingSession(const ModuleState& start, platform::Opener& ope
 {
     connect(&m_albums, &CheckListModel::itemCheck, this, &BrowsingSession::lstAlbum_ItemCheck);
     connect(&m_tracks, &CheckListModel::itemCheck, this, &BrowsingSession::lstBrani_ItemCheck);
+    showCommands();
 }
 
 BrowsingSession::~BrowsingSession() = default;
@@ -182,7 +184,8 @@ void BrowsingSession::Aggiorna()
     for (const QString& name : names)
         rows.append(ListRow::plain(name));
     m_albums.setRows(std::move(rows));
-    m_view.selectAlbumsEnabled = m_albums.count() > 0;
+    offer(Command::SelectAllAlbums, m_albums.count() > 0);
+    offer(Command::SwitchAlbumsMode, m_albums.count() > 0);
     m_view.albumsPlaceholder =
         m_albums.count() > 0 ? QString()
                              : EmptyAlbumList::placeholder(m_state.collectionRoot, m_showFilter);
@@ -308,11 +311,12 @@ void BrowsingSession::rebuildTrackList(int item, const Operation& operation)
     catalogue::TrackListContent content = catalogue::TrackListBuilder::build(
         m_state.collectionRoot, checked, m_alphabetical, m_showFilter, operation.listings(),
         progressOf(QStringLiteral("Album letti: %1 di %2")));
-    m_view.titleSearchEnabled = !content.tracks.isEmpty();
+    offer(Command::SearchTitles, !content.tracks.isEmpty());
     m_tracks.setRows(std::move(content.tracks));
     m_pictures.setRows(std::move(content.pictures));
     m_state.albumNotes = std::move(content.albumNotes);
-    m_view.selectTracksEnabled = m_tracks.count() > 0;
+    offer(Command::SelectAllTracks, m_tracks.count() > 0);
+    offer(Command::SwitchTracksMode, m_tracks.count() > 0);
     restoreTrackMarks(saved, false);
 
     m_checkedAlbums = int(checked.size());
@@ -373,7 +377,7 @@ void BrowsingSession::rebuildPane()
     m_view.paneWraps = state != texts::TextPaneState::Texts;
     m_view.paneHeading = texts::TextPaneState::heading(state);
     m_view.textSearchTooltip = texts::TextPaneState::searchTooltip(state);
-    m_view.playEnabled = pane.checked > 0;
+    offer(Command::Play, pane.checked > 0);
     m_view.tracksCaption = texts::TextPaneState::tracksCaption(pane.checked, m_tracks.count(),
                                                                pane.seconds, pane.unknown);
     autoSwitchSelectMode(List::Tracks);
@@ -476,7 +480,7 @@ QString BrowsingSession::titleSearchTitle()
 void BrowsingSession::setTextSearch(const QString& text)
 {
     m_textSearch = text;
-    m_view.findNextEnabled = true;
+    offer(Command::FindNext, true);
     QString tip =
         QStringLiteral(" Cerca la Prossima Occorrenza di \"") + text + QStringLiteral("\" ");
     constexpr qsizetype kLongestTip = 64;
@@ -494,17 +498,25 @@ QString BrowsingSession::textSearchTitle() const
 void BrowsingSession::paneShown(const QString& plainText, int selectionStart, int selectionLength)
 {
     m_paneText = plainText;
-    m_view.textCommands = TextCommands::of(int(m_paneText.size()), selectionStart, selectionLength);
+    offerTextCommands(selectionStart, selectionLength);
 }
 
-// The text length is the one of the last rebuild, not recounted.
 void BrowsingSession::setPaneSelection(int start, int length)
 {
-    const TextCommands commands = TextCommands::of(int(m_paneText.size()), start, length);
-    if (commands == m_view.textCommands)
-        return;
-    m_view.textCommands = commands;
-    Q_EMIT changed();
+    if (offerTextCommands(start, length))
+        Q_EMIT changed();
+}
+
+// The text length is the one of the last rebuild, not recounted. True when an offer changed.
+bool BrowsingSession::offerTextCommands(int selectionStart, int selectionLength)
+{
+    const auto before = m_view.commands;
+    const TextCommands text =
+        TextCommands::of(int(m_paneText.size()), selectionStart, selectionLength);
+    offer(Command::SearchText, text.search);
+    offer(Command::CopyText, text.copy);
+    offer(Command::SelectText, text.selectAll);
+    return m_view.commands != before;
 }
 
 std::optional<int> BrowsingSession::findNext(int selectionStart, int selectionLength) const
@@ -589,6 +601,8 @@ void BrowsingSession::MostraImmagine()
 void BrowsingSession::nextPaneMode()
 {
     m_state.paneMode = browser::nextPaneMode(m_state.paneMode);
+    showCommands();
+    Q_EMIT changed();
 }
 
 LayoutControl BrowsingSession::paneFocus() const
@@ -600,6 +614,23 @@ LayoutControl BrowsingSession::paneFocus() const
 void BrowsingSession::setSizeMode(SizeMode mode)
 {
     m_state.sizeMode = mode;
+    showCommands();
+    Q_EMIT changed();
+}
+
+void BrowsingSession::offer(Command command, bool enabled)
+{
+    m_view.commands[commandIndex(command)].enabled = enabled;
+}
+
+// A command whose button the layout hides is not offered.
+void BrowsingSession::showCommands()
+{
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const auto button = buttonOf(Command(i));
+        m_view.commands[i].visible =
+            !button || MainLayout::shows(*button, m_state.sizeMode, m_state.paneMode);
+    }
 }
 
 void BrowsingSession::setWindowMeasures(const LayoutResult& layout)

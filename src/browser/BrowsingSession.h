@@ -162,6 +162,9 @@ private:
 
     void setPointer(Pointer pointer);
     platform::WorkPool::Progress progressOf(const QString& caption);
+    void offer(Command command, bool enabled);
+    bool offerTextCommands(int selectionStart, int selectionLength);
+    void showCommands();
     catalogue::CheckListModel& model(List list);
     SelectMode& selectMode(List list);
     void checkHandler(List list);

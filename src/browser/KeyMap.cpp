@@ -1,121 +1,88 @@
 #include "KeyMap.h"
 
-#include "platform/ModifierMask.h"
-
-#include <Qt>
-
 namespace vastrel::browser {
 
 namespace {
 
-using Action = KeyMap::Action;
-using Result = KeyMap::Result;
+using enum Command;
+using Held = KeyMap::Held;
+using Row = KeyMap::Row;
 
-constexpr int kF1 = 112, kF2 = 113, kF3 = 114, kF4 = 115, kF5 = 116, kF6 = 117, kF7 = 118,
-              kF8 = 119, kF9 = 120, kF10 = 121, kF11 = 122, kF12 = 123, kEscape = 27, kI = 73,
-              kP = 80;
-constexpr int kNone = 0;
-constexpr int kAlt = int(platform::Modifier::Alt);
-constexpr int kCtrl = int(platform::Modifier::Ctrl);
-constexpr int kCtrlShift = kCtrl | int(platform::Modifier::Shift);
+constexpr Qt::KeyboardModifiers kCounted =
+    Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
 
-Result consumed(Action action, bool allowed)
+// The select-all keys switch the button's mode when held with a modifier; the text commands
+// and the pane-mode key take no modifier. Alt+F4 belongs to the window system, which closes
+// the window through its close handling. The close letters close only with a modifier.
+constexpr Row kRows[] = {
+    {.key = Qt::Key_F1, .command = SelectAllAlbums},
+    {.key = Qt::Key_F1, .held = Held::Any, .command = SwitchAlbumsMode},
+    {.key = Qt::Key_F2, .command = Play},
+    {.key = Qt::Key_F2, .held = Held::Any},
+    {.key = Qt::Key_F3, .command = SelectAllTracks},
+    {.key = Qt::Key_F3, .held = Held::Any, .command = SwitchTracksMode},
+    {.key = Qt::Key_F4, .modifiers = Qt::AltModifier, .consumed = false},
+    {.key = Qt::Key_F4, .command = SearchTitles},
+    {.key = Qt::Key_F4, .held = Held::Any},
+    {.key = Qt::Key_F5, .command = ToggleOrder},
+    {.key = Qt::Key_F5, .held = Held::Any},
+    {.key = Qt::Key_F6, .command = SelectText},
+    {.key = Qt::Key_F6, .held = Held::Any},
+    {.key = Qt::Key_F7, .command = CopyText},
+    {.key = Qt::Key_F7, .held = Held::Any},
+    {.key = Qt::Key_F8, .command = SearchText},
+    {.key = Qt::Key_F8, .held = Held::Any},
+    {.key = Qt::Key_F9, .command = FindNext},
+    {.key = Qt::Key_F9, .held = Held::Any},
+    {.key = Qt::Key_F10, .command = NextPaneMode},
+    {.key = Qt::Key_F10, .held = Held::Any},
+    {.key = Qt::Key_F11, .held = Held::Any, .command = SwitchSize},
+    {.key = Qt::Key_F12, .held = Held::Any, .command = About},
+    {.key = Qt::Key_I, .held = Held::Some, .command = About},
+    {.key = Qt::Key_I},
+    {.key = Qt::Key_Escape, .command = Close},
+    {.key = Qt::Key_Escape, .held = Held::Any},
+    {.key = Qt::Key_C, .held = Held::Some, .command = Close},
+    {.key = Qt::Key_C},
+    {.key = Qt::Key_X, .held = Held::Some, .command = Close},
+    {.key = Qt::Key_X},
+    {.key = Qt::Key_Q, .held = Held::Some, .command = Close},
+    {.key = Qt::Key_Q},
+    {.key = Qt::Key_E, .held = Held::Some, .command = Close},
+    {.key = Qt::Key_E},
+    {.key = Qt::Key_Z, .held = Held::Some, .command = Close},
+    {.key = Qt::Key_Z},
+    {.key = Qt::Key_P, .modifiers = Qt::ControlModifier, .command = Print},
+    {.key = Qt::Key_P,
+     .modifiers = Qt::ControlModifier | Qt::ShiftModifier,
+     .command = PrintPreview},
+};
+
+bool fits(const Row& row, int key, Qt::KeyboardModifiers held)
 {
-    return {allowed ? action : Action::None, true};
-}
-
-// F1 and F3: a select-all button, its click plain or its mode switch with a modifier.
-Result selectAll(int mask, bool enabled, Action click, Action mode)
-{
-    return consumed(mask == kNone ? click : mode, enabled);
-}
-
-// F6 to F9: the text commands, only when their button is on show and enabled.
-Result textCommand(int key, int mask, const KeyMap::Buttons& b)
-{
-    if (mask != kNone)
-        return {Action::None, true};
-    switch (key) {
-    case kF6:
-        return consumed(Action::SelectText, b.selTestoUsable);
-    case kF7:
-        return consumed(Action::CopyText, b.copiaUsable);
-    case kF8:
-        return consumed(Action::SearchText, b.cercaTestoUsable);
-    default:
-        return consumed(Action::FindNext, b.cercaAvantiUsable);
+    if (row.key != key)
+        return false;
+    switch (row.held) {
+    case Held::Exactly:
+        return held == row.modifiers;
+    case Held::Some:
+        return held != Qt::NoModifier;
+    case Held::Any:
+        break;
     }
-}
-
-Result letter(int key, int mask)
-{
-    switch (key) {
-    case 'C':
-    case 'X':
-    case 'Q':
-    case 'E':
-    case 'Z':
-        return consumed(Action::Close, mask != kNone);
-    case kP:
-        if (mask == kCtrl)
-            return {Action::Print, true};
-        if (mask == kCtrlShift)
-            return {Action::PrintPreview, true};
-        return {Action::None, false};
-    default:
-        return {Action::None, false};
-    }
+    return true;
 }
 
 } // namespace
 
-KeyMap::Result KeyMap::Form_KeyDown(int key, int mask, const Buttons& b)
+KeyMap::Result KeyMap::lookup(int key, Qt::KeyboardModifiers modifiers)
 {
-    switch (key) {
-    case kF1:
-        return selectAll(mask, b.selAlbumEnabled, Action::SelectAllAlbums,
-                         Action::SwitchAlbumsMode);
-    case kF2:
-        return consumed(Action::Play, mask == kNone && b.suonaEnabled);
-    case kF3:
-        return selectAll(mask, b.selBraniEnabled, Action::SelectAllTracks,
-                         Action::SwitchTracksMode);
-    case kF4:
-        // Alt+F4 is the window system's: it closes the window through the close handling.
-        if (mask == kAlt)
-            return {Action::None, false};
-        return consumed(Action::SearchTitles, mask == kNone && b.cercaBranoEnabled);
-    case kF5:
-        return consumed(Action::ToggleOrder, mask == kNone);
-    case kF6:
-    case kF7:
-    case kF8:
-    case kF9:
-        return textCommand(key, mask, b);
-    case kF10:
-        return consumed(Action::NextPaneMode, mask == kNone && b.copertinaVisible);
-    case kF11:
-        return consumed(b.halvingImageVisible ? Action::HalveWindow : Action::DoubleWindow, true);
-    case kF12:
-        return consumed(Action::About, true);
-    case kI:
-        return consumed(Action::About, mask != kNone);
-    case kEscape:
-        return consumed(Action::Close, mask == kNone);
-    default:
-        return letter(key, mask);
+    const Qt::KeyboardModifiers held = modifiers & kCounted;
+    for (const Row& row : kRows) {
+        if (fits(row, key, held))
+            return {row.command, row.consumed};
     }
-}
-
-int KeyMap::codeOf(int qtKey)
-{
-    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12)
-        return kF1 + (qtKey - Qt::Key_F1);
-    if (qtKey == Qt::Key_Escape)
-        return kEscape;
-    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
-        return qtKey; // the letters share their codes
-    return 0;
+    return {};
 }
 
 } // namespace vastrel::browser

@@ -1,61 +1,46 @@
 #pragma once
 
+#include "Command.h"
+
+#include <Qt>
+#include <optional>
+
 namespace vastrel::browser {
 
-// The window-level key table: every command of the main window has a key. Keys come as
-// the codes and modifier masks (1 Shift, 2 Ctrl, 4 Alt) the table is written in. Ctrl+P
-// (print) and Ctrl+Shift+P (print preview) come on top of the table's own keys.
+// The main window's key table. It sees every key of the window before the focused control:
+// the first row that fits a key and the modifiers held with it decides. A consumed key never
+// reaches the control, nor any shortcut or access key, also when its command is not offered
+// at the time; a key that no row takes is untouched and goes on as usual. Shift, Ctrl and
+// Alt count; other modifiers are ignored.
 class KeyMap
 {
 public:
-    enum class Action
+    // Which modifiers a row asks for: exactly the ones it names (none when it names none), at
+    // least one of them, or any.
+    enum class Held
     {
-        None,
-        SelectAllAlbums,
-        SwitchAlbumsMode,
-        Play,
-        SelectAllTracks,
-        SwitchTracksMode,
-        SearchTitles,
-        ToggleOrder,
-        SelectText,
-        CopyText,
-        SearchText,
-        FindNext,
-        NextPaneMode,
-        HalveWindow,
-        DoubleWindow,
-        About,
-        Close,
-        Print,
-        PrintPreview,
+        Exactly,
+        Some,
+        Any,
     };
 
-    // What the table looks at besides the key: which buttons are enabled or visible.
-    struct Buttons
+    struct Row
     {
-        bool selAlbumEnabled = false;
-        bool suonaEnabled = false;
-        bool selBraniEnabled = false;
-        bool cercaBranoEnabled = false;
-        bool selTestoUsable = false;   // visible and enabled
-        bool copiaUsable = false;      // visible and enabled
-        bool cercaTestoUsable = false; // visible and enabled
-        bool cercaAvantiUsable = false;
-        bool copertinaVisible = false;
-        bool halvingImageVisible = false; // imgEC element 0
+        int key = 0;
+        Held held = Held::Exactly;
+        Qt::KeyboardModifiers modifiers = {};
+        // None: the key does nothing.
+        std::optional<Command> command = std::nullopt;
+        bool consumed = true;
     };
 
     struct Result
     {
-        Action action = Action::None;
-        bool consumed = false; // the focused control never sees the key
+        std::optional<Command> command;
+        bool consumed = false;
     };
 
-    // key: 112..123 for F1..F12, 27 Escape, 65..90 letters; mask: modifier mask.
-    static Result Form_KeyDown(int key, int mask, const Buttons& buttons);
-    // The table's code for a Qt key, or 0 when the table does not know the key.
-    static int codeOf(int qtKey);
+    static Result lookup(int key, Qt::KeyboardModifiers modifiers);
 };
 
 } // namespace vastrel::browser

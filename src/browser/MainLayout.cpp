@@ -320,6 +320,15 @@ void computeQuantities(const LayoutInput& in, LayoutResult& out)
 
 } // namespace
 
+bool MainLayout::shows(LayoutControl control, SizeMode sizeMode, PaneMode paneMode)
+{
+    for (const VisibilityRow& row : kLowerVisibility) {
+        if (std::find(row.controls.begin(), row.controls.end(), control) != row.controls.end())
+            return shownIn(row, sizeMode == SizeMode::Half, paneOf(paneMode));
+    }
+    return true;
+}
+
 LayoutResult MainLayout::compute(const LayoutInput& in)
 {
     LayoutResult out;

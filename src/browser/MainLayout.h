@@ -62,6 +62,9 @@ class MainLayout
 {
 public:
     static LayoutResult compute(const LayoutInput& input);
+    // Whether a control shows in the given size and pane mode: the lower half's controls
+    // follow the modes, the upper half's always show.
+    static bool shows(LayoutControl control, SizeMode sizeMode, PaneMode paneMode);
 };
 
 } // namespace vastrel::browser

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "TextCommands.h"
+#include "Command.h"
 
 #include <QImage>
 #include <QString>
+#include <array>
 
 namespace vastrel::browser {
 
@@ -21,6 +22,16 @@ enum class SelectMode
 {
     Select,
     Deselect,
+};
+
+// Whether the window offers a command: its button is enabled and on show. A key or a click
+// gives a command only while it is offered.
+struct CommandState
+{
+    bool enabled = false;
+    bool visible = true;
+
+    bool operator==(const CommandState&) const = default;
 };
 
 // A message box of the main window: its title and its text.
@@ -44,16 +55,17 @@ struct MainView
     QString textSearchTooltip = QStringLiteral(" Cerca ");
     QString findNextTooltip = QStringLiteral(" Cerca la Prossima Occorrenza ");
     bool alphabetical = false;
-    bool selectAlbumsEnabled = false;
-    bool selectTracksEnabled = false;
-    bool titleSearchEnabled = false;
-    bool playEnabled = false;
-    bool findNextEnabled = false;
     SelectMode albumsMode = SelectMode::Select;
     SelectMode tracksMode = SelectMode::Select;
-    // Searching, copying and selecting the pane's text, after its last rebuild and as the
-    // user last left its selection.
-    TextCommands textCommands;
+    // The commands that need no list, search or text are always offered.
+    std::array<CommandState, kCommandCount> commands = [] {
+        std::array<CommandState, kCommandCount> all{};
+        for (Command always :
+             {Command::ToggleOrder, Command::NextPaneMode, Command::SwitchSize, Command::About,
+              Command::Close, Command::Print, Command::PrintPreview})
+            all[commandIndex(always)].enabled = true;
+        return all;
+    }();
 
     // The text pane's content; every rebuild counts as new, even with the same text, since
     // it brings the pane back to its start.
@@ -68,6 +80,8 @@ struct MainView
     QImage picture;
     QString pictureTitle;
     quint64 pictureRevision = 0;
+
+    const CommandState& command(Command c) const { return commands[commandIndex(c)]; }
 
     // The order switch names the order a click switches to; a select-all button, its mode.
     QString orderTooltip() const

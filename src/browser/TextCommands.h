@@ -18,8 +18,6 @@ struct TextCommands
         c.selectAll = textLength != 0 && !(selectionStart == 0 && selectionLength >= textLength);
         return c;
     }
-
-    bool operator==(const TextCommands&) const = default;
 };
 
 } // namespace vastrel::browser

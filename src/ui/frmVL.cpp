@@ -12,6 +12,7 @@
 #include "frmInfo.h"
 #include "platform/Dialogs.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -22,11 +23,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QWindow>
 #include <cmath>
 
 namespace vastrel::ui {
 
 using browser::BrowsingSession;
+using browser::Command;
 using browser::KeyMap;
 using browser::Pointer;
 using browser::SelectMode;
@@ -75,19 +78,9 @@ frmVL::frmVL(BrowsingSession& session, platform::Dialogs& dialogs, QWidget* pare
             [this] { ui.lstBrani->setFocus(); });
     connect(ui.cboMostra, &QComboBox::currentIndexChanged, &m_session,
             [this](int index) { m_session.setShowFilter(catalogue::showFilterAt(index)); });
-    connect(ui.chkOrdinaAZ, &QPushButton::toggled, this, [this](bool alphabetical) {
-        m_session.setAlphabetical(alphabetical);
-        m_session.chkOrdinaAZ_Click();
-    });
-    connect(ui.cmdCopertina, &QPushButton::clicked, this, &frmVL::cmdCopertina_Click);
-    for (int i = 0; i < 2; ++i) {
-        connect(ui.imgEC[i], &ImageControl::clicked, this, [this, i] { imgEC_Click(i); });
-        connect(ui.imgEC[i], &ImageControl::doubleClicked, this, [this, i] { imgEC_Click(i); });
-    }
     connectLists();
-    connectCommands();
+    createCommands();
     connectTextPane();
-    connect(ui.imgInfo, &ImageControl::mouseDown, this, [this] { imgInfo_MouseDown(); });
     setUpKeyboard();
     Form_Load();
 }
@@ -133,25 +126,110 @@ void frmVL::connectLists()
     connect(ui.lstJPEG, &CheckList::focusOut, this, [this] { setDefaultButtonWithdrawn(false); });
 }
 
-void frmVL::connectCommands()
+// The buttons that give a command, which they show enabled while the session offers it.
+std::array<std::pair<QPushButton*, Command>, 10> frmVL::commandButtons() const
 {
-    connect(ui.cmdSelAlbum, &QPushButton::clicked, this,
-            [this] { m_session.selectAll(List::Albums); });
-    connect(ui.cmdSelBrani, &QPushButton::clicked, this,
-            [this] { m_session.selectAll(List::Tracks); });
-    connect(ui.cmdSuona, &QPushButton::clicked, &m_session, &BrowsingSession::cmdSuona_Click);
-    const std::pair<QPushButton*, void (frmVL::*)()> clicks[] = {
-        {ui.cmdCercaBrano, &frmVL::cmdCercaBrano_Click},
-        {ui.cmdCercaTesto, &frmVL::cmdCercaTesto_Click},
-        {ui.cmdCercaAvanti, &frmVL::cmdCercaAvanti_Click},
-        {ui.cmdCopia, &frmVL::cmdCopia_Click},
-        {ui.cmdSelTesto, &frmVL::cmdSelTesto_Click},
-    };
-    for (const auto& [button, handler] : clicks)
-        connect(button, &QPushButton::clicked, this, handler);
-    // Right-button presses on the select-all buttons reach their mode switch through the
-    // application-wide filter of setUpKeyboard; a filter of their own would see each press
-    // a second time and switch the mode back.
+    return {{{ui.cmdSuona, Command::Play},
+             {ui.cmdSelAlbum, Command::SelectAllAlbums},
+             {ui.cmdSelBrani, Command::SelectAllTracks},
+             {ui.cmdCercaBrano, Command::SearchTitles},
+             {ui.chkOrdinaAZ, Command::ToggleOrder},
+             {ui.cmdSelTesto, Command::SelectText},
+             {ui.cmdCopia, Command::CopyText},
+             {ui.cmdCercaTesto, Command::SearchText},
+             {ui.cmdCercaAvanti, Command::FindNext},
+             {ui.cmdCopertina, Command::NextPaneMode}}};
+}
+
+// One action per command, given by its button or picture and by its keys.
+void frmVL::createCommands()
+{
+    for (std::size_t i = 0; i < browser::kCommandCount; ++i) {
+        auto* action = new QAction(this);
+        connect(action, &QAction::triggered, this, [this, i] { run(Command(i)); });
+        m_actions[i] = action;
+    }
+    for (const auto& [button, command] : commandButtons())
+        connect(button, &QPushButton::clicked, this, [this, c = command] { trigger(c); });
+    for (ImageControl* image : ui.imgEC) {
+        connect(image, &ImageControl::clicked, this, [this] { trigger(Command::SwitchSize); });
+        connect(image, &ImageControl::doubleClicked, this,
+                [this] { trigger(Command::SwitchSize); });
+    }
+    connect(ui.imgInfo, &ImageControl::mouseDown, this, [this] { trigger(Command::About); });
+}
+
+void frmVL::trigger(Command command)
+{
+    QAction* action = m_actions[commandIndex(command)];
+    if (action->isEnabled())
+        action->trigger();
+}
+
+void frmVL::run(Command command)
+{
+    switch (command) {
+    case Command::Play:
+        m_session.cmdSuona_Click();
+        break;
+    case Command::SelectAllAlbums:
+        m_session.selectAll(List::Albums);
+        break;
+    case Command::SwitchAlbumsMode:
+        m_session.switchSelectMode(List::Albums);
+        break;
+    case Command::SelectAllTracks:
+        m_session.selectAll(List::Tracks);
+        break;
+    case Command::SwitchTracksMode:
+        m_session.switchSelectMode(List::Tracks);
+        break;
+    case Command::SearchTitles:
+        cmdCercaBrano_Click();
+        break;
+    case Command::ToggleOrder:
+        chkOrdinaAZ_Click();
+        break;
+    case Command::SelectText:
+        cmdSelTesto_Click();
+        break;
+    case Command::CopyText:
+        cmdCopia_Click();
+        break;
+    case Command::SearchText:
+        cmdCercaTesto_Click();
+        break;
+    case Command::FindNext:
+        cmdCercaAvanti_Click();
+        break;
+    case Command::NextPaneMode:
+        cmdCopertina_Click();
+        break;
+    case Command::SwitchSize:
+        imgEC_Click(halfMode() ? kDoubling : kHalving);
+        break;
+    case Command::About:
+        imgInfo_MouseDown();
+        break;
+    case Command::Close:
+        close();
+        break;
+    case Command::Print:
+        SongbookPrint(m_dialogs, this).print(m_session.songbook());
+        break;
+    case Command::PrintPreview:
+        SongbookPrint(m_dialogs, this).preview(m_session.songbook());
+        break;
+    case Command::Count:
+        break;
+    }
+}
+
+// The order switch, a check box drawn as a button, switches to the other order.
+void frmVL::chkOrdinaAZ_Click()
+{
+    m_session.setAlphabetical(!m_session.mainView().alphabetical);
+    m_session.chkOrdinaAZ_Click();
 }
 
 void frmVL::connectTextPane()
@@ -173,18 +251,27 @@ bool frmVL::eventFilter(QObject* watched, QEvent* event)
         close();
         return false;
     }
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
-        if (keyPreview(watched, event))
-            return true;
-    }
+    if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))
+        return Form_KeyDown(static_cast<QKeyEvent*>(event));
+    // A right press on a select-all button switches its mode.
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         if (watched == ui.cmdSelAlbum)
-            m_session.switchSelectMode(List::Albums);
+            trigger(Command::SwitchAlbumsMode);
         else if (watched == ui.cmdSelBrani)
-            m_session.switchSelectMode(List::Tracks);
+            trigger(Command::SwitchTracksMode);
     }
     return QWidget::eventFilter(watched, event);
+}
+
+// Key preview: the window sees every key before its focused control. A key the table
+// consumes gives its command, if offered, and goes no further.
+bool frmVL::Form_KeyDown(const QKeyEvent* event)
+{
+    const KeyMap::Result key = KeyMap::lookup(event->key(), event->modifiers());
+    if (key.command)
+        trigger(*key.command);
+    return key.consumed;
 }
 
 // The window's default button: Enter on a button presses that button, elsewhere it plays
@@ -234,7 +321,8 @@ void frmVL::setHalfMode(bool half)
 
 void frmVL::setAlphabetical(bool alphabetical)
 {
-    ui.chkOrdinaAZ->setChecked(alphabetical);
+    if (m_session.mainView().alphabetical != alphabetical)
+        trigger(Command::ToggleOrder);
 }
 
 void frmVL::setEmptyPicture(const QPixmap& picture)
@@ -259,6 +347,14 @@ void frmVL::applyOuterGeometry()
 
 bool frmVL::event(QEvent* event)
 {
+    // Neither a shortcut nor an access key sees a key that the key table consumes.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (KeyMap::lookup(key->key(), key->modifiers()).consumed) {
+            event->accept();
+            return true;
+        }
+    }
     const bool handled = QWidget::event(event);
     // Once the window system has put a frame around the window, the outer size asked for
     // is applied again with the real frame. A frame the program draws itself (Wayland) is
@@ -333,22 +429,27 @@ void frmVL::draw()
     setCaption(ui.lblBrani, view.tracksCaption);
     setCaption(ui.lblRTF, view.paneHeading);
     setCaption(ui.lblJPEG, view.picturesCaption);
-    ui.cmdSelAlbum->setEnabled(view.selectAlbumsEnabled);
-    ui.cmdSelBrani->setEnabled(view.selectTracksEnabled);
-    ui.cmdCercaBrano->setEnabled(view.titleSearchEnabled);
-    ui.cmdSuona->setEnabled(view.playEnabled);
-    ui.cmdCercaAvanti->setEnabled(view.findNextEnabled);
+    drawCommands();
     ui.cmdCercaAvanti->setToolTip(view.findNextTooltip);
     ui.cmdCercaTesto->setToolTip(view.textSearchTooltip);
-    ui.cmdCercaTesto->setEnabled(view.textCommands.search);
-    ui.cmdCopia->setEnabled(view.textCommands.copy);
-    ui.cmdSelTesto->setEnabled(view.textCommands.selectAll);
+    ui.chkOrdinaAZ->setChecked(view.alphabetical);
     ui.chkOrdinaAZ->setToolTip(view.orderTooltip());
     drawSelectMode(ui.cmdSelAlbum, view.albumsMode, m_albumsModeShown);
     ui.cmdSelAlbum->setToolTip(view.selectAlbumsTooltip());
     drawSelectMode(ui.cmdSelBrani, view.tracksMode, m_tracksModeShown);
     ui.cmdSelBrani->setToolTip(view.selectTracksTooltip());
     drawPicture();
+}
+
+void frmVL::drawCommands()
+{
+    const browser::MainView& view = m_session.mainView();
+    for (std::size_t i = 0; i < browser::kCommandCount; ++i) {
+        m_actions[i]->setEnabled(view.commands[i].enabled);
+        m_actions[i]->setVisible(view.commands[i].visible);
+    }
+    for (const auto& [button, command] : commandButtons())
+        button->setEnabled(view.command(command).enabled);
 }
 
 void frmVL::drawSelectMode(QPushButton* button, SelectMode mode, SelectMode& shown)
@@ -629,107 +730,6 @@ void frmVL::setUpKeyboard()
                         ui.cmdCopertina, ui.lstJPEG,     ui.txtBrani};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
         setTabOrder(order[i], order[i + 1]);
-}
-
-KeyMap::Result frmVL::keyTable(const QKeyEvent* event) const
-{
-    auto usable = [](const QWidget* w) { return !w->isHidden() && w->isEnabled(); };
-    KeyMap::Buttons b;
-    b.selAlbumEnabled = ui.cmdSelAlbum->isEnabled();
-    b.suonaEnabled = ui.cmdSuona->isEnabled();
-    b.selBraniEnabled = ui.cmdSelBrani->isEnabled();
-    b.cercaBranoEnabled = ui.cmdCercaBrano->isEnabled();
-    b.selTestoUsable = usable(ui.cmdSelTesto);
-    b.copiaUsable = usable(ui.cmdCopia);
-    b.cercaTestoUsable = usable(ui.cmdCercaTesto);
-    b.cercaAvantiUsable = usable(ui.cmdCercaAvanti);
-    b.copertinaVisible = !ui.cmdCopertina->isHidden();
-    b.halvingImageVisible = !halfMode();
-    return KeyMap::Form_KeyDown(KeyMap::codeOf(event->key()),
-                                platform::modifiersOf(event->modifiers()).toInt(), b);
-}
-
-// Key-downs of this window's controls: a key the table consumes never reaches the
-// control, and never triggers a shortcut or an access key either.
-bool frmVL::keyPreview(QObject* watched, QEvent* event)
-{
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != this)
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const KeyMap::Result r = keyTable(key);
-    if (event->type() == QEvent::ShortcutOverride) {
-        if (r.consumed)
-            event->accept();
-        return false;
-    }
-    if (!r.consumed)
-        return false;
-    Form_KeyDown(r.action);
-    return true;
-}
-
-void frmVL::Form_KeyDown(KeyMap::Action action)
-{
-    using Action = KeyMap::Action;
-    switch (action) {
-    case Action::None:
-        break;
-    case Action::SelectAllAlbums:
-        m_session.selectAll(List::Albums);
-        break;
-    case Action::SwitchAlbumsMode:
-        m_session.switchSelectMode(List::Albums);
-        break;
-    case Action::Play:
-        m_session.cmdSuona_Click();
-        break;
-    case Action::SelectAllTracks:
-        m_session.selectAll(List::Tracks);
-        break;
-    case Action::SwitchTracksMode:
-        m_session.switchSelectMode(List::Tracks);
-        break;
-    case Action::SearchTitles:
-        cmdCercaBrano_Click();
-        break;
-    case Action::ToggleOrder:
-        ui.chkOrdinaAZ->setChecked(!ui.chkOrdinaAZ->isChecked());
-        break;
-    case Action::SelectText:
-        cmdSelTesto_Click();
-        break;
-    case Action::CopyText:
-        cmdCopia_Click();
-        break;
-    case Action::SearchText:
-        cmdCercaTesto_Click();
-        break;
-    case Action::FindNext:
-        cmdCercaAvanti_Click();
-        break;
-    case Action::NextPaneMode:
-        cmdCopertina_Click();
-        break;
-    case Action::HalveWindow:
-        imgEC_Click(kHalving);
-        break;
-    case Action::DoubleWindow:
-        imgEC_Click(kDoubling);
-        break;
-    case Action::About:
-        imgInfo_MouseDown();
-        break;
-    case Action::Close:
-        close();
-        break;
-    case Action::Print:
-        SongbookPrint(m_dialogs, this).print(m_session.songbook());
-        break;
-    case Action::PrintPreview:
-        SongbookPrint(m_dialogs, this).preview(m_session.songbook());
-        break;
-    }
 }
 
 // The About window over the main window, kept on the screen.

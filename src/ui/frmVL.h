@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <optional>
 
+class QAction;
 class QKeyEvent;
 class QLabel;
 class QProgressBar;
@@ -63,8 +64,10 @@ public:
     void cmdCercaAvanti_Click();
     void cmdCopia_Click();
     void cmdSelTesto_Click();
-    void Form_KeyDown(browser::KeyMap::Action action);
+    void chkOrdinaAZ_Click();
     void imgInfo_MouseDown();
+    // Gives a command as its button or its key does: only while the session offers it.
+    void trigger(browser::Command command);
     static QPoint aboutPosition(const QRect& main, QSize about, QSize screen, int border,
                                 int caption);
 
@@ -78,16 +81,18 @@ protected:
 private:
     void Form_Load();
     void connectLists();
-    void connectCommands();
+    std::array<std::pair<QPushButton*, browser::Command>, 10> commandButtons() const;
+    void createCommands();
+    void run(browser::Command command);
     void connectTextPane();
     void setUpKeyboard();
-    browser::KeyMap::Result keyTable(const QKeyEvent* event) const;
-    bool keyPreview(QObject* watched, QEvent* event);
+    bool Form_KeyDown(const QKeyEvent* event);
     void applyOuterGeometry();
     void applySizeLimits();
     void showPointer(browser::Pointer pointer);
     void showProgress(const QString& caption, int done, int total);
     void draw();
+    void drawCommands();
     void drawSelectMode(QPushButton* button, browser::SelectMode mode, browser::SelectMode& shown);
     void drawPane();
     void drawPicture();
@@ -115,6 +120,7 @@ private:
     std::optional<QRect> m_requestedOuter;
     QSize m_assumedFrame;
     std::array<QWidget*, browser::kLayoutControlCount> m_layoutWidgets{};
+    std::array<QAction*, browser::kCommandCount> m_actions{};
     // What the window shows, to redraw only what changed.
     browser::SelectMode m_albumsModeShown = browser::SelectMode::Select;
     browser::SelectMode m_tracksModeShown = browser::SelectMode::Select;

@@ -15,6 +15,7 @@
 #include <QTest>
 
 using vastrel::browser::BrowsingSession;
+using vastrel::browser::Command;
 using vastrel::browser::ModuleState;
 using vastrel::browser::SelectMode;
 using vastrel::catalogue::CheckListModel;
@@ -162,6 +163,9 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
             out.append((rows.isChecked(i) ? "*" : "") + rows.row(i).title());
         return out.join(", ");
     };
+    auto on = [&v](Command c, const char* name) {
+        return v.command(c).enabled ? QString::fromLatin1(name) : QStringLiteral("-");
+    };
     auto mode = [](SelectMode m) {
         return m == SelectMode::Select ? QStringLiteral("select") : QStringLiteral("deselect");
     };
@@ -179,10 +183,9 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
     if (key == "modes")
         return mode(v.albumsMode) + u' ' + mode(v.tracksMode);
     if (key == "commands")
-        return QStringList{v.selectAlbumsEnabled ? QStringLiteral("albums") : QStringLiteral("-"),
-                           v.selectTracksEnabled ? QStringLiteral("tracks") : QStringLiteral("-"),
-                           v.titleSearchEnabled ? QStringLiteral("titles") : QStringLiteral("-"),
-                           v.playEnabled ? QStringLiteral("play") : QStringLiteral("-")}
+        return QStringList{on(Command::SelectAllAlbums, "albums"),
+                           on(Command::SelectAllTracks, "tracks"),
+                           on(Command::SearchTitles, "titles"), on(Command::Play, "play")}
             .join(u' ');
     if (key == "placeholder") // its second line: the folder searched
         return v.albumsPlaceholder.isEmpty()

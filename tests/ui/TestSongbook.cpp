@@ -133,7 +133,7 @@ private Q_SLOTS:
         const QTemporaryDir out;
         m.dialogs.pdf = out.filePath(file);
         Beeper::resetCount();
-        QTest::keyClick(m.ui().lstAlbum, Qt::Key_P,
+        QTest::keyClick(m.window().windowHandle(), Qt::Key_P,
                         Qt::ControlModifier | (preview ? Qt::ShiftModifier : Qt::NoModifier));
 
         const bool nothing = albums.isEmpty() && intro.isEmpty();
