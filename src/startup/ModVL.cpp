@@ -1,5 +1,6 @@
 #include "ModVL.h"
 
+#include "CollectionPicture.h"
 #include "OptionParser.h"
 #include "ReadMe.h"
 #include "RootOption.h"
@@ -45,13 +46,21 @@ bool ModVL::Main(const QStringList& arguments)
     m_frmVL->Aggiorna();
     m_session->holdListings(false);
 
-    // The start-up window, until it hides itself; the collection's introductory notes, which
-    // the main window shows while no album is checked.
+    // The start-up window, until it hides itself, with the collection's picture, which names
+    // the main window and is its empty picture; the collection's introductory notes, which
+    // the main window shows while no album is checked. Failures leave the design-time
+    // picture and no notes.
     {
-        ui::frmStartUp startUp(state(), *m_frmVL);
-        startUp.move(ui::frmStartUp::centredOn(state().screen));
-        if (auto notes = browser::VarieFolder::introduction(state().collectionRoot))
+        const QString root = state().collectionRoot;
+        const auto picture =
+            CollectionPicture::of(root, QSize(ui::frmStartUp::kSide, ui::frmStartUp::kSide));
+        ui::frmStartUp startUp(state().screen, picture.corner);
+        m_frmVL->setWindowTitle(picture.caption(m_frmVL->windowTitle()));
+        m_frmVL->setEmptyPicture(picture.whole.isNull() ? startUp.picture()
+                                                        : QPixmap::fromImage(picture.whole));
+        if (auto notes = browser::VarieFolder::introduction(root))
             m_session->setIntroduction(*notes);
+        startUp.move(ui::frmStartUp::centredOn(state().screen));
         startUp.exec();
     }
 

@@ -2,9 +2,6 @@
 
 #include "DiscOutline.h"
 #include "Pictures.h"
-#include "browser/VarieFolder.h"
-#include "frmVL.h"
-#include "media/PictureLoader.h"
 #include "platform/Beeper.h"
 #include "platform/WindowSystem.h"
 
@@ -32,9 +29,9 @@ bool isArrow(int key)
 
 } // namespace
 
-frmStartUp::frmStartUp(const browser::ModuleState& state, ui::frmVL& main, QWidget* parent)
+frmStartUp::frmStartUp(QSize screen, const QImage& picture, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
-      m_state(state), m_main(main)
+      m_screen(screen)
 {
     setObjectName(QStringLiteral("frmStartUp"));
     setModal(true);
@@ -42,7 +39,9 @@ frmStartUp::frmStartUp(const browser::ModuleState& state, ui::frmVL& main, QWidg
     // desktop shows through the corners and the hole, with smooth edges.
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(kSide, kSide);
-    m_picture = Pictures::sharp(QStringLiteral(":/startup-disc.png"), QSize(kSide, kSide));
+    m_picture = picture.isNull()
+                    ? Pictures::sharp(QStringLiteral(":/startup-disc.png"), QSize(kSide, kSide))
+                    : QPixmap::fromImage(picture);
     shpBordo = new DiscOutline(this);
     imgBuco = new QLabel(this);
     imgBuco->setObjectName(QStringLiteral("imgBuco"));
@@ -82,29 +81,6 @@ void frmStartUp::Form_Load()
     create();
     windowHandle()->setMask(shape());
     update();
-    // Failures leave the design-time picture and the notes as they are.
-    const QPixmap whole = loadCollectionPicture();
-    m_main.setEmptyPicture(whole.isNull() ? m_picture : whole);
-}
-
-// The collection picture: first .jpg of [Varie], else .gif, else .bmp. The main window is
-// named after it even when it cannot be decoded. The disc shows its top-left corner at its
-// own scale; the whole picture is returned for the picture box, which stretches it.
-QPixmap frmStartUp::loadCollectionPicture()
-{
-    const std::optional<QString> path = browser::VarieFolder::picturePath(m_state.collectionRoot);
-    if (!path)
-        return {};
-    const QImage corner = media::PictureLoader::loadCorner(*path, QSize(kSide, kSide));
-    const QString name = path->mid(path->lastIndexOf(u'/') + 1);
-    m_main.setWindowTitle(name.chopped(4) + QStringLiteral(": ") + m_main.windowTitle());
-    if (corner.isNull())
-        return {};
-    m_picture = QPixmap::fromImage(corner);
-    // A corner narrower and lower than the disc is the whole picture already.
-    if (corner.width() < kSide && corner.height() < kSide)
-        return m_picture;
-    return QPixmap::fromImage(media::PictureLoader::load(*path));
 }
 
 void frmStartUp::paintEvent(QPaintEvent*)
@@ -138,8 +114,8 @@ void frmStartUp::tmrOK_Timer()
 // At least 80 pixels of the window stay on the screen.
 QPoint frmStartUp::limited(QPoint topLeft) const
 {
-    return {std::clamp(topLeft.x(), -kOffScreen, m_state.screen.width() - kStaysOnScreen),
-            std::clamp(topLeft.y(), -kOffScreen, m_state.screen.height() - kStaysOnScreen)};
+    return {std::clamp(topLeft.x(), -kOffScreen, m_screen.width() - kStaysOnScreen),
+            std::clamp(topLeft.y(), -kOffScreen, m_screen.height() - kStaysOnScreen)};
 }
 
 void frmStartUp::keyPressEvent(QKeyEvent* event)

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "browser/ModuleState.h"
-
 #include <QDialog>
 #include <QPixmap>
 #include <QTimer>
@@ -9,22 +7,18 @@
 class QLabel;
 
 namespace vastrel::ui {
-class frmVL;
-}
-
-namespace vastrel::ui {
 
 // The round window shown while the program starts: a disc with a hole, showing the
 // collection's picture. It floats above everything until it is clicked, a key is released
 // or a minute passes, and can be moved with the arrow keys or dragged with the right
-// button. Its load handler also names the main window after the collection picture and gives
-// the main window its empty picture.
+// button, on a screen of the given size.
 class frmStartUp : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmStartUp(const browser::ModuleState& state, ui::frmVL& main, QWidget* parent = nullptr);
+    // A null picture leaves the design-time one.
+    frmStartUp(QSize screen, const QImage& picture, QWidget* parent = nullptr);
 
     // The position that centres the window on a screen of the given size.
     static QPoint centredOn(QSize screen);
@@ -32,6 +26,8 @@ public:
     static QRegion shape();
     void setTimeout(int milliseconds);
     int moveStep() const { return m_moveStep; }
+    // The picture the disc shows.
+    const QPixmap& picture() const { return m_picture; }
 
     static constexpr int kSide = 480;
 
@@ -47,15 +43,13 @@ protected:
 
 private:
     void Form_Load();
-    QPixmap loadCollectionPicture();
     void restartTimer();
     void tmrOK_Timer();
     QPoint limited(QPoint topLeft) const;
     void drag(QPoint globalPointer, bool withLimits);
     void dragByCompositor(Qt::MouseButton button);
 
-    const browser::ModuleState& m_state;
-    ui::frmVL& m_main;
+    QSize m_screen;
     QPixmap m_picture;
     QLabel* imgBuco = nullptr;
     QWidget* shpBordo = nullptr;

@@ -1,4 +1,6 @@
+#include "startup/CollectionPicture.h"
 #include "support/Collection.h"
+#include "support/PictureFiles.h"
 #include "support/RunningProgram.h"
 #include "ui/CheckList.h"
 #include "ui/frmInfo.h"
@@ -62,6 +64,39 @@ private Q_SLOTS:
         // whose left edge is off the screen; the height tells.
         QCOMPARE(frame.top(), (screen.height() - frame.height()) / 2);
         QVERIFY(!p.window().testAttribute(Qt::WA_WState_ExplicitShowHide));
+    }
+
+    // The collection's picture in [Varie]: "caption, corner size, whole size" (0 x 0: none).
+    void theCollectionPicture_data()
+    {
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QString>("seen");
+        using PictureFiles::solid;
+        QTest::newRow("none") << QStringList{} << "Vastrel, 0 x 0, 0 x 0";
+        QTest::newRow("wider than the disc: its corner, and all of it")
+            << QStringList{"Disco.jpg"} << "Disco: Vastrel, 480 x 480, 960 x 480";
+        QTest::newRow("smaller: the whole picture")
+            << QStringList{"a.gif", "z.jpg"} << "z: Vastrel, 100 x 50, 100 x 50";
+        QTest::newRow("not a picture: the name all the same")
+            << QStringList{"rotto.bmp"} << "rotto: Vastrel, 0 x 0, 0 x 0";
+    }
+
+    void theCollectionPicture()
+    {
+        QFETCH(QStringList, files);
+        QFETCH(QString, seen);
+        Collection c;
+        c.folder("[Varie]");
+        for (const QString& f : files)
+            c.file("[Varie]/" + f, f.startsWith("rotto") ? QByteArray("BM nothing")
+                                   : f.startsWith("Disco")
+                                       ? PictureFiles::solid({960, 480}, Qt::red)
+                                       : PictureFiles::solid({100, 50}, Qt::red));
+        const auto p = vastrel::startup::CollectionPicture::of(c.root(), QSize(480, 480));
+        const auto size = [](const QImage& i) {
+            return QString("%1 x %2").arg(i.width()).arg(i.height());
+        };
+        QCOMPARE(p.caption("Vastrel") + ", " + size(p.corner) + ", " + size(p.whole), seen);
     }
 
     void helpAndVersionAnswerOnStandardOutput_data()

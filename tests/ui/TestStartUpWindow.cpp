@@ -50,7 +50,7 @@ struct StartUp
     explicit StartUp(const Collection& c, QSize screen = QSize(1024, 768))
         : session(ModuleState::initial(c.root(), screen), opener), main(session, dialogs)
     {
-        window = std::make_unique<frmStartUp>(session.state(), main);
+        window = std::make_unique<frmStartUp>(screen, QImage());
     }
 
     void show()
