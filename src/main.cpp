@@ -4,11 +4,9 @@
 #include "startup/ModVL.h"
 #include "startup/OptionParser.h"
 #include "startup/Usage.h"
+#include "ui/Application.h"
 #include "ui/WidgetDialogs.h"
-#include "ui/frmVL.h"
 
-#include <QApplication>
-#include <QSessionManager>
 #include <cstdio>
 
 namespace {
@@ -47,7 +45,7 @@ int main(int argc, char* argv[])
     if (answeredOnStandardOutput(argc, argv))
         return 0;
     chooseWindowSystem(argc, argv);
-    QApplication app(argc, argv);
+    vastrel::ui::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vastrel"));
     QApplication::setApplicationVersion(QStringLiteral(VASTREL_VERSION_STRING));
     // The id of the desktop entry, by which a Wayland shell finds the window's name and icon.
@@ -58,7 +56,6 @@ int main(int argc, char* argv[])
     vastrel::startup::ModVL modVL(dialogs, opener);
     if (!modVL.Main(app.arguments().mid(1)))
         return 0;
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, modVL.mainWindow(),
-                     [&modVL](QSessionManager&) { modVL.mainWindow()->sessionEnding(); });
+    app.setMainWindow(modVL.mainWindow());
     return app.exec();
 }

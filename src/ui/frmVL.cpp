@@ -89,7 +89,6 @@ frmVL::frmVL(BrowsingSession& session, platform::Dialogs& dialogs, QWidget* pare
 // first, while the handlers that see it leave can still run.
 frmVL::~frmVL()
 {
-    qApp->removeEventFilter(this);
     if (QWidget* focused = focusWidget())
         focused->clearFocus();
 }
@@ -151,6 +150,9 @@ void frmVL::createCommands()
     }
     for (const auto& [button, command] : commandButtons())
         connect(button, &QPushButton::clicked, this, [this, c = command] { trigger(c); });
+    // Their right presses switch the select-all buttons' modes.
+    ui.cmdSelAlbum->installEventFilter(this);
+    ui.cmdSelBrani->installEventFilter(this);
     for (ImageControl* image : ui.imgEC) {
         connect(image, &ImageControl::clicked, this, [this] { trigger(Command::SwitchSize); });
         connect(image, &ImageControl::doubleClicked, this,
@@ -245,12 +247,6 @@ void frmVL::connectTextPane()
 
 bool frmVL::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit &&
-        m_sessionEndAsked) {
-        const QScopedValueRollback ending(m_sessionEnding, true);
-        close();
-        return false;
-    }
     if (event->type() == QEvent::KeyPress && watched == static_cast<QObject*>(windowHandle()))
         return Form_KeyDown(static_cast<QKeyEvent*>(event));
     // A right press on a select-all button switches its mode.
@@ -512,9 +508,10 @@ void frmVL::Form_Activate()
     m_session.activate();
 }
 
-void frmVL::sessionEnding()
+void frmVL::endSession()
 {
-    m_sessionEndAsked = true;
+    const QScopedValueRollback ending(m_sessionEnding, true);
+    close();
 }
 
 void frmVL::closeEvent(QCloseEvent* event)
@@ -650,6 +647,14 @@ void frmVL::resizeEvent(QResizeEvent* event)
     Form_Resize();
 }
 
+// Every key of the window passes the key table before the focused control: the window sees
+// the keys that the window system hands it, before it hands them on to its focus.
+void frmVL::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    windowHandle()->installEventFilter(this);
+}
+
 void frmVL::Form_Resize()
 {
     browser::LayoutInput in;
@@ -722,8 +727,6 @@ void frmVL::imgEC_Click(int index)
 
 void frmVL::setUpKeyboard()
 {
-    // Every key-down of the window passes the key table before the focused control.
-    qApp->installEventFilter(this);
     QWidget* order[] = {ui.lstAlbum,     ui.lstBrani,    ui.cboMostra,     ui.cmdSelAlbum,
                         ui.cmdSuona,     ui.cmdSelBrani, ui.cmdCercaBrano, ui.chkOrdinaAZ,
                         ui.cmdSelTesto,  ui.cmdCopia,    ui.cmdCercaTesto, ui.cmdCercaAvanti,

@@ -38,10 +38,8 @@ public:
 
     void Aggiorna();
     void Form_Activate();
-    // The desktop asks to end the session. When it then terminates the program, the window
-    // closes without the question and without the clean-up; a logout the user cancels leaves
-    // every other close as it was.
-    void sessionEnding();
+    // The session is ending: the window closes without the question and without the clean-up.
+    void endSession();
 
     // What the command line sets, each through the control it belongs to, so that the
     // control's own handling runs.
@@ -77,6 +75,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void Form_Load();
@@ -111,7 +110,6 @@ private:
     MainControls ui;
     // Over the text pane while a long gesture reads the disk.
     QProgressBar* m_progress = nullptr;
-    bool m_sessionEndAsked = false;
     // Set only while the window closes for the end of the session.
     bool m_sessionEnding = false;
     frmInfo* m_about = nullptr;

@@ -3,6 +3,7 @@
 #include "support/Collection.h"
 #include "support/ListClicks.h"
 #include "support/MainWindowFixture.h"
+#include "ui/Application.h"
 #include "ui/ImageControl.h"
 #include "ui/TextPane.h"
 #include "ui/WidgetDialogs.h"
@@ -45,6 +46,11 @@ QString seedTemp(const QString& systemTemp)
     return folder;
 }
 
+vastrel::ui::Application* application()
+{
+    return static_cast<vastrel::ui::Application*>(QCoreApplication::instance());
+}
+
 QStringList left(const QString& folder)
 {
     QStringList names = QDir(folder).entryList(QDir::Files);
@@ -76,7 +82,8 @@ private Q_SLOTS:
         buildAlbums(c);
         MainWindowFixture f(c);
         f.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
-        f.window().sessionEnding();
+        application()->setMainWindow(&f.window());
+        application()->sessionEnding();
         clickCheckBox(f.ui().lstAlbum, 1);
         const QString folder = f.session().tempFolder();
         seedTemp(f.systemTemp());
@@ -108,7 +115,8 @@ private Q_SLOTS:
         MainWindowFixture f(c);
         f.window().selectShowFilter(vastrel::catalogue::ShowFilter::Everything);
         const QString folder = seedTemp(f.systemTemp());
-        f.window().sessionEnding();
+        application()->setMainWindow(&f.window());
+        application()->sessionEnding();
         QEvent quit(QEvent::Quit);
         QCoreApplication::sendEvent(qApp, &quit);
         QVERIFY(!f.window().isVisible());
@@ -190,5 +198,13 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestMainLifecycle)
+// The program's own application, which hears the session end.
+int main(int argc, char* argv[])
+{
+    vastrel::ui::Application app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    TestMainLifecycle test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
 #include "TestMainLifecycle.moc"
