@@ -4,6 +4,7 @@
 #include "texts/TwoColumns.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace vastrel::fuzz {
 
@@ -46,36 +47,56 @@ void checkTronca(QStringView a, qsizetype l)
         check(!fit.isEmpty(), "Tronca of a text that starts with a word keeps something");
 }
 
+QString sorted(QString text)
+{
+    std::sort(text.begin(), text.end());
+    return text;
+}
+
+// Rows whose cells all fit side by side, as those of 34 characters or fewer do on any screen,
+// come out as one line each, the side block in a column of its own.
+void checkAligned(const QStringList& left, const QStringList& right, const QStringList& lines)
+{
+    check(lines.size() == std::max(left.size(), right.size()), "a row that fits is one line");
+    qsizetype column = -1;
+    for (qsizetype r = 0; r < lines.size(); ++r) {
+        const QString& line = lines.at(r);
+        const QString cell = r < left.size() ? left.at(r) : QString();
+        const QString side = r < right.size() ? right.at(r) : QString();
+        check(line.startsWith(cell), "the text's line comes first");
+        if (side.isEmpty()) {
+            check(nonBlank(QStringView(line).sliced(cell.size())).isEmpty(), "then blanks only");
+            continue;
+        }
+        check(line.endsWith(side), "the side block's line comes last");
+        const qsizetype at = line.size() - side.size();
+        check(column < 0 || at == column, "the side block's lines start in one column");
+        column = at;
+        check(at > cell.size() &&
+                  nonBlank(QStringView(line).sliced(cell.size(), at - cell.size())).isEmpty(),
+              "blanks keep the columns apart");
+    }
+}
+
 void checkAffianca(const QString& A, const QString& B, bool narrow)
 {
     const QString out = texts::TwoColumns::Affianca(A, B, narrow);
-    // The column width and gap as the rules compute them.
-    const QStringList left = cells(A), right = cells(B);
-    qsizetype W = 0;
-    for (const QString& cell : left + right)
-        W = std::max(W, cell.size());
-    qsizetype gap = 3;
-    if (W > 43)
-        W = 44, gap = 2;
-    if (W > 34 && narrow)
-        W = 34;
-
+    const QStringList left = cells(A), right = cells(B), lines = cells(out);
     check(out.isEmpty() || out.endsWith(kCrLf), "every output line ends with CR LF");
     check(out.isEmpty() == (left.isEmpty() && right.isEmpty()), "every row gives output");
-    QString leftColumn, rightColumn;
-    const QStringList lines = cells(out);
     check(lines.size() >= std::max(left.size(), right.size()), "a row takes at least one line");
-    for (const QString& line : lines) {
-        check(line.size() <= 2 * W + gap, "a line holds at most two columns and the gap");
-        check(line.size() >= W, "the left column is padded to its width");
-        check(nonBlank(QStringView(line).sliced(W, std::min(gap, line.size() - W))).isEmpty(),
-              "the gap is blank");
-        leftColumn += nonBlank(QStringView(line).first(W));
-        if (line.size() > W + gap)
-            rightColumn += nonBlank(QStringView(line).sliced(W + gap));
-    }
-    check(leftColumn == nonBlank(left.join(QString())), "the text loses no character");
-    check(rightColumn == nonBlank(right.join(QString())), "the side block loses no character");
+    // Two columns of at most 44 characters and the blanks between them.
+    for (const QString& line : lines)
+        check(line.size() <= 2 * 44 + 3, "a line fits the pane's two columns");
+    const QString shown = nonBlank(lines.join(QString()));
+    check(sorted(shown) == sorted(nonBlank(left.join(QString()) + right.join(QString()))),
+          "the text and the side block lose no character and gain none");
+    if (right.isEmpty())
+        check(shown == nonBlank(left.join(QString())), "the text keeps its order");
+    const auto fits = [](const QString& cell) { return cell.size() <= 34; };
+    if (std::all_of(left.cbegin(), left.cend(), fits) &&
+        std::all_of(right.cbegin(), right.cend(), fits))
+        checkAligned(left, right, lines);
 }
 
 } // namespace
@@ -95,6 +116,7 @@ void columns(QByteArrayView data)
     checkTronca(A.left(A.indexOf(kCrLf)), l);
     checkAffianca(A, B, narrow);
     checkAffianca(B, A, !narrow);
+    checkAffianca(A, QString(), narrow);
 }
 
 } // namespace vastrel::fuzz
