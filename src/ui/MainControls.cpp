@@ -5,6 +5,7 @@
 #include "ImageControl.h"
 #include "Pictures.h"
 #include "TextPane.h"
+#include "browser/LayoutMetrics.h"
 #include "platform/Fonts.h"
 
 #include <QComboBox>
@@ -21,10 +22,12 @@ namespace vastrel::ui {
 
 namespace {
 
-const QSize kSquare(27, 27);
-const QSize kWide(39, 27);
+using namespace browser::metrics;
+
+const QSize kSquare(kButton, kButton);
+const QSize kWide(kWideButton, kButton);
 // The size-switch and About pictures.
-const QSize kSmallPicture(16, 16);
+const QSize kSmallPicture(kImageSide, kImageSide);
 
 } // namespace
 
@@ -148,25 +151,27 @@ void MainControls::createLabelsAndImages(QWidget* window)
     lblAlbum = label<ElidingLabel>(window, "lblAlbum", QString(), lstAlbum);
 }
 
+// The captions of the lists end a caption gap above them, the show-filter box one pixel
+// below their top edge; the About picture stands one pixel below the window's.
 void MainControls::placeFixed()
 {
     const int labelHeight = lblMostra->sizeHint().height();
     for (QLabel* l : std::initializer_list<QLabel*>{lblMostra, lblAlbum, lblBrani, lblRTF, lblJPEG})
         l->resize(l->width(), labelHeight);
     lblMostra->resize(lblMostra->sizeHint().width(), labelHeight);
-    lblMostra->move(lblMostra->x(), 21 - labelHeight);
+    lblMostra->move(lblMostra->x(), kBand - kCaptionGap - labelHeight);
     cboMostra->resize(cboMostra->sizeHint());
-    cboMostra->move(cboMostra->x(), 25 - cboMostra->height());
-    lblAlbum->move(8, lblMostra->y());
+    cboMostra->move(cboMostra->x(), kBand + 1 - cboMostra->height());
+    lblAlbum->move(kMargin, lblMostra->y());
     lblBrani->move(lblBrani->x(), lblMostra->y());
-    imgInfo->setGeometry(imgInfo->x(), 1, 16, 16);
+    imgInfo->setGeometry(imgInfo->x(), 1, kImageSide, kImageSide);
     for (ImageControl* ec : imgEC)
-        ec->resize(16, 16);
-    lstAlbum->move(8, 24);
-    lstBrani->move(lstBrani->x(), 24);
-    lblJPEG->move(8, lblJPEG->y());
-    imgCopertina->move(8, imgCopertina->y());
-    cmdSelAlbum->move(cmdSelAlbum->x(), 24);
+        ec->resize(kImageSide, kImageSide);
+    lstAlbum->move(kMargin, kBand);
+    lstBrani->move(lstBrani->x(), kBand);
+    lblJPEG->move(kMargin, lblJPEG->y());
+    imgCopertina->move(kMargin, imgCopertina->y());
+    cmdSelAlbum->move(cmdSelAlbum->x(), kBand);
 }
 
 } // namespace vastrel::ui
