@@ -210,9 +210,9 @@ void runCollection(const QString& root, int albums, const QString& size, const Q
     const QString only = option(args, QStringLiteral("--only"));
     if (!only.isNull()) {
         const QStringList wanted = only.split(u'|');
-        workloads.removeIf([&](const Workload& w) {
+        workloads.removeIf([&](const Workload& workload) {
             return std::none_of(wanted.begin(), wanted.end(),
-                                [&](const QString& text) { return w.name.contains(text); });
+                                [&](const QString& text) { return workload.name.contains(text); });
         });
     }
     if (share)

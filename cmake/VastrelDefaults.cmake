@@ -1,7 +1,10 @@
-# Warnings, sanitizers and Qt defines shared by every target of the project.
+# Warnings, sanitizers and Qt defines shared by every target of the project. Warnings are
+# errors where the project's own scripts and CI build (CMAKE_COMPILE_WARNING_AS_ERROR), not
+# in a distribution's build with another compiler.
 add_library(vastrel_defaults INTERFACE)
 target_compile_features(vastrel_defaults INTERFACE cxx_std_20)
-target_compile_options(vastrel_defaults INTERFACE -Wall -Wextra -Werror)
+target_compile_options(vastrel_defaults INTERFACE
+    -Wall -Wextra -Wshadow -Wnon-virtual-dtor -Wold-style-cast)
 target_compile_definitions(vastrel_defaults INTERFACE
     QT_NO_CAST_FROM_ASCII
     QT_NO_CAST_TO_ASCII

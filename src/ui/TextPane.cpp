@@ -108,9 +108,9 @@ public:
 protected:
     QMimeData* createMimeDataFromSelection() const override
     {
-        auto* data = new QMimeData;
-        data->setText(m_pane->selectedText());
-        return data;
+        auto* mime = new QMimeData;
+        mime->setText(m_pane->selectedText());
+        return mime;
     }
 
 private:

@@ -163,8 +163,8 @@ QString TestBrowsingSession::describe(BrowsingSession& session, const QString& k
             out.append((rows.isChecked(i) ? "*" : "") + rows.row(i).title());
         return out.join(", ");
     };
-    auto on = [&v](Command c, const char* name) {
-        return v.command(c).enabled ? QString::fromLatin1(name) : QStringLiteral("-");
+    auto on = [&v](Command command, const char* name) {
+        return v.command(command).enabled ? QString::fromLatin1(name) : QStringLiteral("-");
     };
     auto mode = [](SelectMode m) {
         return m == SelectMode::Select ? QStringLiteral("select") : QStringLiteral("deselect");

@@ -168,7 +168,7 @@ private Q_SLOTS:
         if (!whileRunning)
             QVERIFY(plant(p, p.fixed + '/' + name));
         const QString folder = p.session(
-            [&](const QByteArray& folder) { return !whileRunning || plant(p, folder + name); });
+            [&](const QByteArray& made) { return !whileRunning || plant(p, made + name); });
         QCOMPARE(folder, QFile::decodeName(p.fixed) + "/");
         QCOMPARE(p.theirs(), theirs);
     }

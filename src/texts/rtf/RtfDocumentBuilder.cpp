@@ -48,10 +48,10 @@ void RtfDocumentBuilder::writeParagraph(QTextCursor& cursor, const RtfParagraph&
     }
     blockUsed = true;
     for (const RtfRun& run : paragraph.runs) {
-        const QTextCharFormat format = RtfTextFormats::character(run.format);
+        const QTextCharFormat characters = RtfTextFormats::character(run.format);
         if (run.picture >= 0)
-            writePicture(cursor, run.picture, format);
-        cursor.insertText(run.text, format);
+            writePicture(cursor, run.picture, characters);
+        cursor.insertText(run.text, characters);
     }
 }
 
