@@ -23,6 +23,7 @@ void spread(qsizetype count, int threads, const std::function<void(qsizetype)>& 
     }
     std::atomic<qsizetype> next = 0;
     std::vector<std::jthread> pool;
+    pool.reserve(std::size_t(threads));
     for (int t = 0; t < threads; ++t) {
         pool.emplace_back([&] {
             for (qsizetype i; (i = next++) < count;)

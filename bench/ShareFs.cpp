@@ -66,7 +66,7 @@ int shareReaddir(const char*, void* buffer, fuse_fill_dir_t fill, off_t, fuse_fi
                  fuse_readdir_flags)
 {
     roundTrip();
-    DIR* dir = reinterpret_cast<DIR*>(fi->fh);
+    DIR* dir = reinterpret_cast<DIR*>(fi->fh); // NOLINT(performance-no-int-to-ptr): FUSE's handle
     ::rewinddir(dir);
     // The entry types go along, as a share's listing carries them: no lookup to learn them.
     struct stat st = {};
@@ -82,7 +82,7 @@ int shareReaddir(const char*, void* buffer, fuse_fill_dir_t fill, off_t, fuse_fi
 int shareReleasedir(const char*, fuse_file_info* fi)
 {
     roundTrip();
-    ::closedir(reinterpret_cast<DIR*>(fi->fh));
+    ::closedir(reinterpret_cast<DIR*>(fi->fh)); // NOLINT(performance-no-int-to-ptr)
     return 0;
 }
 

@@ -17,9 +17,7 @@ const QString kNotice = QStringLiteral(" ATTENZIONE! ");
 
 std::optional<ReadMeCaret> ReadMeCaret::onShowing(const QString& text, bool firstShowing)
 {
-    const auto within = [&text](qsizetype position) {
-        return int(std::min(position, text.size()));
-    };
+    const auto within = [&text](qsizetype at) { return int(std::min(at, text.size())); };
     const qsizetype introduction = text.indexOf(kIntroductionEnd);
     if (introduction >= 0) {
         if (!firstShowing)

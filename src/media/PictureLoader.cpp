@@ -43,7 +43,7 @@ QImage PictureLoader::load(const QString& path)
     const auto bounded = [](QSize size) {
         return size.scaled(kMaxSide, kMaxSide, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
     };
-    const QImage image = read(path, [&](QImageReader& reader) {
+    QImage image = read(path, [&](QImageReader& reader) {
         const QSize size = reader.size();
         if (size.width() > kMaxSide || size.height() > kMaxSide)
             reader.setScaledSize(bounded(size));

@@ -92,7 +92,7 @@ void CheckList::focusInEvent(QFocusEvent* event)
     if (currentIndex().isValid()) {
         QListView::focusInEvent(event);
     } else {
-        QAbstractScrollArea::focusInEvent(event);
+        QAbstractScrollArea::focusInEvent(event); // NOLINT(bugprone-parent-virtual-call)
         viewport()->update();
     }
     Q_EMIT focusIn();

@@ -111,7 +111,7 @@ SongbookPainter::SongLayout SongbookPainter::layOut(const Songbook::Song& song) 
 {
     SongLayout layout;
     const QStringList lines = gridLines(song.text);
-    const qsizetype columns = std::max<qsizetype>(widest(lines), 1);
+    const auto columns = double(std::max<qsizetype>(widest(lines), 1));
     layout.font = platform::Fonts::fixedPitch(int(kBodyPoints));
     layout.font.setKerning(false);
     const auto advance = [&](double size) {

@@ -61,8 +61,8 @@ QRegion frmStartUp::shape()
 
 QPoint frmStartUp::centredOn(QSize screen)
 {
-    return {int(std::nearbyint(screen.width() / 2.0 - kSide / 2)),
-            int(std::nearbyint(screen.height() / 2.0 - kSide / 2))};
+    return {int(std::nearbyint(screen.width() / 2.0 - kSide / 2.0)),
+            int(std::nearbyint(screen.height() / 2.0 - kSide / 2.0))};
 }
 
 void frmStartUp::setTimeout(int milliseconds)

@@ -95,10 +95,6 @@ QString differences(const ControlRects& actual, const ControlRects& expected)
     return text;
 }
 
-const LayoutControl kLowerHalf[] = {imgCopertina,   lblJPEG,     lstJPEG,  lblRTF,
-                                    txtBrani,       cmdSelTesto, cmdCopia, cmdCercaTesto,
-                                    cmdCercaAvanti, cmdCopertina};
-
 // Pairs of visible controls that the layout overlaps on purpose, by a strip exactly this many
 // pixels thick. They are the borders of the lists meeting the controls beside them.
 struct Overlap

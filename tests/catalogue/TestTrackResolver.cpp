@@ -239,7 +239,7 @@ private Q_SLOTS:
         QTest::addColumn<qint64>("length");
         QTest::addColumn<int>("seconds");
         const qsizetype n = MpegDuration::kHeaderBytes;
-        auto at = [n](qsizetype position, const QByteArray& bytes, qsizetype size = 0) {
+        auto at = [](qsizetype position, const QByteArray& bytes, qsizetype size = 0) {
             QByteArray b(size ? size : n, '\0');
             return b.replace(position - 1, bytes.size(), bytes);
         };

@@ -159,7 +159,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QStringList>("changes");
-        const auto row = [](const char* keys, QStringList changes) {
+        const auto row = [](const char* keys, const QStringList& changes) {
             QTest::newRow(keys) << QString::fromLatin1(keys) << changes;
         };
         row("F1", {"albums", "albums tip"});

@@ -36,7 +36,7 @@ void buildAlbums(Collection& c)
 // The files an earlier run may have left in the private temporary folder.
 QString seedTemp(const QString& systemTemp)
 {
-    const QString folder = vastrel::platform::PrivateTempFolder::locate(systemTemp);
+    QString folder = vastrel::platform::PrivateTempFolder::locate(systemTemp);
     for (const char* name :
          {"Vastrel PlayList.m3u", "~vl1.tmp", "~VL2.TMP", "altro.tmp", "~nota.txt"}) {
         QFile f(folder + QString::fromLatin1(name));

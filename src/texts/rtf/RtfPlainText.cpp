@@ -62,11 +62,10 @@ RtfPlainText::RtfPlainText(const QTextDocument& document)
 // start; a table's end mark ends the line of its last cell unless that ended.
 void RtfPlainText::appendSeparator(char16_t mark, bool laterCell, int position)
 {
+    const bool lineStart = m_text.isEmpty() || m_text.endsWith(u'\n');
     if (mark == kFrameStart && laterCell)
         m_text.append(u'\t');
-    else if (mark == kFrameStart && m_text.isEmpty())
-        drop(position);
-    else if (mark == kFrameEnd && (m_text.isEmpty() || m_text.endsWith(u'\n')))
+    else if ((mark == kFrameStart && m_text.isEmpty()) || (mark == kFrameEnd && lineStart))
         drop(position);
     else
         m_text.append(u'\n');

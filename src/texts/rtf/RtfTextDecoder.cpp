@@ -16,7 +16,7 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 QString RtfTextDecoder::takeBytes(int codePage, RtfSymbolSet symbols)
 {
-    const QString text = m_codePages.decode(m_bytes, codePage, symbols);
+    QString text = m_codePages.decode(m_bytes, codePage, symbols);
     m_bytes.clear();
     return text;
 }
