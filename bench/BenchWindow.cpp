@@ -43,6 +43,13 @@ void BenchWindow::setTracksQuietly(bool checked)
     session().setPointer(Pointer::Default);
 }
 
+void BenchWindow::setShowFilterQuietly(int filter)
+{
+    session().setPointer(Pointer::Hourglass);
+    m_window->selectShowFilter(filter);
+    session().setPointer(Pointer::Default);
+}
+
 void BenchWindow::listAlbums(int count)
 {
     setAlbumsQuietly(count, true);
