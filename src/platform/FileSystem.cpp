@@ -118,11 +118,11 @@ ReadResult readChunks(const QString& path, qint64 maxBytes, qint64 chunk,
                       const std::function<bool(QByteArray&, qsizetype)>& enough)
 {
     ReadResult result;
-    const Fd fd(openRegular(path, result.error));
+    qint64 size = 0;
+    const Fd fd(openRegular(path, result.error, &size));
     if (fd.get() < 0)
         return result;
-    struct stat st;
-    result.size = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
+    result.size = size;
     // A file read whole takes one read of its size and one that finds the end.
     const qint64 step = std::clamp<qint64>(result.size + 1, 1, chunk);
     while (result.data.size() < maxBytes) {
