@@ -164,8 +164,7 @@ void BrowsingSession::Aggiorna()
     QStringList names =
         catalogue::AlbumScan::albumNames(m_state.collectionRoot, m_showFilter, operation.listings(),
                                          progressOf(QStringLiteral("Cartelle lette: %1 di %2")));
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return catalogue::Collation::less(a, b); });
+    catalogue::Collation::sort(names);
     QList<ListRow> rows;
     rows.reserve(names.size());
     for (const QString& name : names)

@@ -4,12 +4,14 @@
 
 namespace vastrel::catalogue {
 
-ListRow::ListRow(QStringView displayText, QString path) : m_path(std::move(path))
+// The display text becomes the field where it is: a text built for the row is not copied.
+ListRow::ListRow(QString displayText, QString path)
+    : m_field(std::move(displayText)), m_path(std::move(path))
 {
-    QStringView field = displayText.first(std::min(displayText.size(), kFieldWidth));
-    while (!field.isEmpty() && field.back() == u' ')
-        field.chop(1);
-    m_field = field.toString();
+    qsizetype n = std::min(m_field.size(), kFieldWidth);
+    while (n > 0 && m_field.at(n - 1) == u' ')
+        --n;
+    m_field.truncate(n);
 }
 
 ListRow ListRow::plain(QString text)

@@ -15,7 +15,7 @@ public:
     static constexpr qsizetype kFieldWidth = 666;
 
     ListRow() = default;
-    ListRow(QStringView displayText, QString path);
+    ListRow(QString displayText, QString path);
     // A row that is just its text, as the rows of the album list are.
     static ListRow plain(QString text);
 
