@@ -47,7 +47,7 @@ public:
         m_outermost = true;
         platform::WorkPool::chooseFor(m_session.m_state.collectionRoot);
         if (m_session.m_heldListings) {
-            m_session.m_listings = m_session.m_heldListings.get();
+            m_session.m_listings = m_session.m_heldListings;
         } else {
             m_own = std::make_unique<platform::DirectoryCache>();
             m_session.m_listings = m_own.get();
@@ -83,14 +83,6 @@ BrowsingSession::BrowsingSession(ModuleState& state, platform::Opener& opener, Q
 }
 
 BrowsingSession::~BrowsingSession() = default;
-
-void BrowsingSession::holdListings(bool hold)
-{
-    if (hold)
-        m_heldListings = std::make_unique<platform::DirectoryCache>();
-    else
-        m_heldListings.reset();
-}
 
 // Reported once the gesture has worked for the delay, then every tenth of a second.
 platform::WorkPool::Progress BrowsingSession::progressOf(const QString& caption)
