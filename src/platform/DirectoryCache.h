@@ -75,9 +75,11 @@ private:
     std::optional<std::optional<QString>> remembered(const QString& path) const;
     void remember(const QString& path, const std::optional<QString>& real);
 
+    // Not noexcept, so that the maps keep each key's hash: a lookup then compares hashes,
+    // not whole paths, along a bucket.
     struct Hash
     {
-        size_t operator()(const QString& s) const noexcept { return qHash(s); }
+        size_t operator()(const QString& s) const { return qHash(s); }
     };
     mutable std::mutex m_mutex; // guards both maps, never held while the disk is asked
     std::unordered_map<QString, Slot, Hash> m_listings;
