@@ -21,7 +21,7 @@ QList<QByteArray> BenchWindow::albums(int count) const
     QList<QByteArray> names;
     const auto& rows = m_window->session().albums().rows();
     for (int i = 0; i < count && i < rows.size(); ++i)
-        names.append(QFile::encodeName(rows[i].field()));
+        names.append(QFile::encodeName(rows[i].text()));
     return names;
 }
 

@@ -145,9 +145,9 @@ void BrowsingSession::Aggiorna()
 {
     catalogue::SavedChecks saved;
     for (int i = 0; i < m_albums.count(); ++i)
-        saved.add(m_albums.row(i).field(), m_albums.isChecked(i));
+        saved.add(m_albums.row(i).text(), m_albums.isChecked(i));
     const int current = m_albums.currentRow();
-    saved.setCurrent(current >= 0 ? m_albums.row(current).field() : QString());
+    saved.setCurrent(current >= 0 ? m_albums.row(current).text() : QString());
 
     const Pointer pointer = m_pointer;
     setPointer(Pointer::Hourglass);
@@ -169,7 +169,7 @@ void BrowsingSession::Aggiorna()
 
     int newCurrent = -1;
     for (int i = 0; i < m_albums.count(); ++i) {
-        const QString& name = m_albums.row(i).field();
+        const QString name = m_albums.row(i).text();
         if (saved.wasChecked(name))
             m_albums.setChecked(i, true);
         if (saved.isCurrent(name))
@@ -205,7 +205,7 @@ void BrowsingSession::recordModifiers(platform::Modifiers modifiers)
 
 QString BrowsingSession::savedKey(int row, bool byPath) const
 {
-    return byPath ? m_tracks.row(row).path() : m_tracks.row(row).key();
+    return byPath ? m_tracks.row(row).path().toString() : m_tracks.row(row).key();
 }
 
 catalogue::SavedChecks BrowsingSession::saveTrackMarks(bool byPath) const
@@ -259,7 +259,7 @@ void BrowsingSession::lstAlbum_ItemCheck(int item)
     QStringList checked;
     for (int i = 0; i < m_albums.count(); ++i) {
         if (m_albums.isChecked(i))
-            checked.append(m_albums.row(i).field());
+            checked.append(m_albums.row(i).text());
     }
     const Operation operation(*this);
     catalogue::TrackListContent content = catalogue::TrackListBuilder::build(
@@ -497,7 +497,7 @@ void BrowsingSession::MostraImmagine()
         Q_EMIT changed();
         return;
     }
-    const QString path = m_state.collectionRoot + m_pictures.row(k).path();
+    const QString path = m_pictures.row(k).pathUnder(m_state.collectionRoot);
     if (path == m_pictureTag || !pictureBoxShown())
         return;
     const QImage picture = media::PictureLoader::load(path);

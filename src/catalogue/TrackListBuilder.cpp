@@ -10,8 +10,6 @@
 #include "platform/TextCase.h"
 #include "platform/TextDecoder.h"
 
-#include <algorithm>
-#include <initializer_list>
 #include <optional>
 
 namespace vastrel::catalogue {
@@ -28,20 +26,6 @@ const QString kBetweenNotes = QStringLiteral("\r\n\r\n\r\n\r\n");
 QStringView withoutExtension(QStringView name)
 {
     return name.chopped(std::min<qsizetype>(4, name.size()));
-}
-
-// The parts one after the other, in a string of their exact size: each string of a row is
-// built once.
-QString joined(std::initializer_list<QStringView> parts)
-{
-    qsizetype size = 0;
-    for (QStringView part : parts)
-        size += part.size();
-    QString text(size, Qt::Uninitialized);
-    QChar* at = text.data();
-    for (QStringView part : parts)
-        at = std::copy(part.begin(), part.end(), at);
-    return text;
 }
 
 } // namespace
@@ -69,18 +53,18 @@ ListRow TrackListBuilder::trackRow(const QString& album, QStringView tag, QStrin
     if (alphabetical)
         title = SortTitle::of(title);
     title = platform::Blanks::trimmed(title);
-    QString display = markerTag.isEmpty() ? joined({title, u"  ", tag})
-                                          : joined({title, u"  ", tag, u" >> ", markerTag});
-    return ListRow(std::move(display), joined({album, u"/Testi/", textFile}));
+    if (markerTag.isEmpty())
+        return ListRow({title, u"  ", tag}, {album, u"/Testi/", textFile});
+    return ListRow({title, u"  ", tag, u" >> ", markerTag}, {album, u"/Testi/", textFile});
 }
 
 ListRow TrackListBuilder::pictureRow(const QString& album, QStringView tag, QStringView pictureFile)
 {
     const QStringView name = withoutExtension(pictureFile);
     // The row trims the blanks at the end; without a tag, those at the start go too.
-    QString display =
-        tag.isEmpty() ? platform::Blanks::trimmed(name).toString() : joined({tag, u"  ", name});
-    return ListRow(std::move(display), joined({album, u"/Immagini/", pictureFile}));
+    if (tag.isEmpty())
+        return ListRow({platform::Blanks::trimmed(name)}, {album, u"/Immagini/", pictureFile});
+    return ListRow({tag, u"  ", name}, {album, u"/Immagini/", pictureFile});
 }
 
 void TrackListBuilder::addTracks(const Album& album, const Listing& testi, bool alphabetical,

@@ -90,11 +90,10 @@ private Q_SLOTS:
     // Equal titles fall back to the row paths; trailing blanks of a title are padding.
     void rowsCompareAsTheirWholeTexts()
     {
-        QVERIFY(Collation::less(ListRow(QStringLiteral("alba  [1979]"), "[1979] A/Testi/x.txt"),
-                                ListRow(QStringLiteral("Alba  [1979]"), "[1979] B/Testi/x.txt")));
-        QVERIFY(Collation::less(ListRow(QStringLiteral("Alba  "), "p/1"),
-                                ListRow(QStringLiteral("Alba"), "p/2")));
-        QVERIFY(ListRow(QStringLiteral("Alba  "), "p") == ListRow(QStringLiteral("Alba"), "p"));
+        QVERIFY(Collation::less(ListRow({u"alba  [1979]"}, {u"[1979] A/Testi/x.txt"}),
+                                ListRow({u"Alba  [1979]"}, {u"[1979] B/Testi/x.txt"})));
+        QVERIFY(Collation::less(ListRow({u"Alba  "}, {u"p/1"}), ListRow({u"Alba"}, {u"p/2"})));
+        QVERIFY(ListRow({u"Alba  "}, {u"p"}) == ListRow({u"Alba"}, {u"p"}));
     }
 
     void sortTitles_data()
