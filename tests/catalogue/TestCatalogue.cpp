@@ -158,6 +158,26 @@ private Q_SLOTS:
         QCOMPARE(r.markerTag, tag);
     }
 
+    // Among markers whose names differ in letter case only, the one spelled as the text file
+    // is read, else the first in listing order.
+    void markerSpelling()
+    {
+        Collection c;
+        c.album("[1983] Album").text("05 Canzone.txt");
+        c.track("05 canzone.VL", "[1111] A\\Brani\\x.mp3")
+            .track("05 CANZONE.vl", "[2222] B\\Brani\\x.mp3");
+        const QString brani = c.path("[1983] Album/Brani");
+        DirectoryCache cache;
+        QCOMPARE(TrackFilter::test(TrackFilter::brani(brani, cache), u"05 Canzone.txt", 2, cache)
+                     .markerTag,
+                 "[2222]");
+        c.track("05 Canzone.VL", "[3333] C\\Brani\\x.mp3");
+        DirectoryCache again;
+        QCOMPARE(TrackFilter::test(TrackFilter::brani(brani, again), u"05 Canzone.txt", 2, again)
+                     .markerTag,
+                 "[3333]");
+    }
+
     void albumFilters_data()
     {
         QTest::addColumn<int>("filter");
