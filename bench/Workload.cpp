@@ -69,7 +69,7 @@ double processorMs()
     return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
 }
 
-// The wall time and the processor time of one run, each a list of one value per run.
+// The wall times and the processor times of a workload's runs, one value per run.
 struct Costs
 {
     QList<double> wall;
