@@ -21,7 +21,7 @@ QList<QByteArray> BenchWindow::albums(int count) const
     QList<QByteArray> names;
     const auto& rows = m_window->session().albums().rows();
     for (int i = 0; i < count && i < rows.size(); ++i)
-        names.append(QFile::encodeName(rows[i].field()));
+        names.append(QFile::encodeName(rows[i].text()));
     return names;
 }
 
@@ -40,6 +40,13 @@ void BenchWindow::setTracksQuietly(bool checked)
     auto* tracks = &session().tracks();
     for (int i = 0; i < tracks->count(); ++i)
         tracks->setChecked(i, checked);
+    session().setPointer(Pointer::Default);
+}
+
+void BenchWindow::setShowFilterQuietly(int filter)
+{
+    session().setPointer(Pointer::Hourglass);
+    m_window->selectShowFilter(filter);
     session().setPointer(Pointer::Default);
 }
 

@@ -4,6 +4,7 @@
 #include "ReadMe.h"
 #include "RootOption.h"
 #include "catalogue/ShowFilter.h"
+#include "platform/DirectoryCache.h"
 #include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
@@ -35,11 +36,12 @@ bool ModVL::Main(const QStringList& arguments)
         return false;
 
     m_frmVL->Aggiorna();
-    m_frmVL->session().holdListings(false);
 
     // The start-up window, until it hides itself.
     {
-        ui::frmStartUp startUp(m_state, *m_frmVL);
+        ui::frmStartUp startUp(m_state, *m_frmVL, *m_startUpListings);
+        m_frmVL->session().holdListings(nullptr);
+        m_startUpListings.reset();
         startUp.move(ui::frmStartUp::centredOn(m_state.screen));
         startUp.exec();
     }
@@ -57,12 +59,12 @@ bool ModVL::Main(const QStringList& arguments)
 // no collection and none was named, the user's music folder is opened if it holds one.
 std::optional<QString> ModVL::musicFolderRoot() const
 {
-    if (RootOption::accept(m_state.collectionRoot))
+    if (RootOption::accept(m_state.collectionRoot, *m_startUpListings))
         return std::nullopt;
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (music.isEmpty())
         return std::nullopt;
-    return RootOption::accept(music.endsWith(u'/') ? music : music + u'/');
+    return RootOption::accept(music.endsWith(u'/') ? music : music + u'/', *m_startUpListings);
 }
 
 WindowSizeRange ModVL::sizeRange() const
@@ -79,8 +81,9 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
         OptionParser::parse(arguments, m_state.screen, sizeRange(), QDir::currentPath());
 
     m_maximise = o.maximised;
+    m_startUpListings = std::make_unique<platform::DirectoryCache>();
     if (o.rootCandidate) {
-        if (const auto root = RootOption::accept(*o.rootCandidate))
+        if (const auto root = RootOption::accept(*o.rootCandidate, *m_startUpListings))
             m_state.collectionRoot = *root;
     } else if (const auto music = musicFolderRoot()) {
         m_state.collectionRoot = *music;
@@ -88,7 +91,7 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     // The first use of the main window loads it; each selection refreshes the albums, and
     // the refreshes up to the start-up window share their folder listings.
     m_frmVL = std::make_unique<ui::frmVL>(m_state, m_dialogs, m_opener);
-    m_frmVL->session().holdListings(true);
+    m_frmVL->session().holdListings(m_startUpListings.get());
     m_frmVL->selectShowFilter(catalogue::Everything);
     if (o.onlyDuplicates)
         m_frmVL->selectShowFilter(catalogue::OnlyDuplicates);

@@ -9,6 +9,7 @@
 
 namespace vastrel::platform {
 class Dialogs;
+class DirectoryCache;
 class Opener;
 } // namespace vastrel::platform
 
@@ -42,6 +43,9 @@ private:
     platform::Dialogs& m_dialogs;
     platform::Opener& m_opener;
     browser::ModuleState m_state;
+    // The folder listings of the start-up sequence, up to the start-up window's loading:
+    // the root is listed once for the root option, the album refreshes and "[Varie]".
+    std::unique_ptr<platform::DirectoryCache> m_startUpListings;
     std::unique_ptr<ui::frmVL> m_frmVL;
     std::unique_ptr<ui::frmInfo> m_frmInfo;
     bool m_maximise = false;

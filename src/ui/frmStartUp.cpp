@@ -32,7 +32,8 @@ bool isArrow(int key)
 
 } // namespace
 
-frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* parent)
+frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main,
+                       platform::DirectoryCache& listings, QWidget* parent)
     : QDialog(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::Tool),
       m_state(state), m_main(main)
 {
@@ -52,7 +53,7 @@ frmStartUp::frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* pa
     tmrOK.setSingleShot(true);
     connect(&tmrOK, &QTimer::timeout, this, &frmStartUp::tmrOK_Timer);
     tmrOK.start();
-    Form_Load();
+    Form_Load(listings);
 }
 
 QRegion frmStartUp::shape()
@@ -72,7 +73,7 @@ void frmStartUp::setTimeout(int milliseconds)
     restartTimer();
 }
 
-void frmStartUp::Form_Load()
+void frmStartUp::Form_Load(platform::DirectoryCache& listings)
 {
     m_moveStep = 1;
     shpBordo->setGeometry(-3, -3, 484, 484);
@@ -83,17 +84,18 @@ void frmStartUp::Form_Load()
     windowHandle()->setMask(shape());
     update();
     // Failures leave the design-time picture and the notes as they are.
-    const QPixmap whole = loadCollectionPicture();
+    const QPixmap whole = loadCollectionPicture(listings);
     m_main.setEmptyPicture(whole.isNull() ? m_picture : whole);
-    readIntroduction();
+    readIntroduction(listings);
 }
 
 // The collection picture: first .jpg of [Varie], else .gif, else .bmp. The main window is
 // named after it even when it cannot be decoded. The disc shows its top-left corner at its
 // own scale; the whole picture is returned for the picture box, which stretches it.
-QPixmap frmStartUp::loadCollectionPicture()
+QPixmap frmStartUp::loadCollectionPicture(platform::DirectoryCache& listings)
 {
-    const std::optional<QString> path = browser::VarieFolder::picturePath(m_state.collectionRoot);
+    const std::optional<QString> path =
+        browser::VarieFolder::picturePath(m_state.collectionRoot, listings);
     if (!path)
         return {};
     const QImage corner = media::PictureLoader::loadCorner(*path, QSize(kSide, kSide));
@@ -108,9 +110,9 @@ QPixmap frmStartUp::loadCollectionPicture()
     return QPixmap::fromImage(media::PictureLoader::load(*path));
 }
 
-void frmStartUp::readIntroduction()
+void frmStartUp::readIntroduction(platform::DirectoryCache& listings)
 {
-    if (auto notes = browser::VarieFolder::introduction(m_state.collectionRoot))
+    if (auto notes = browser::VarieFolder::introduction(m_state.collectionRoot, listings))
         m_state.introNotes = std::move(*notes);
 }
 

@@ -8,6 +8,10 @@
 
 class QLabel;
 
+namespace vastrel::platform {
+class DirectoryCache;
+}
+
 namespace vastrel::ui {
 class frmVL;
 }
@@ -18,13 +22,15 @@ namespace vastrel::ui {
 // collection's picture. It floats above everything until it is clicked, a key is released
 // or a minute passes, and can be moved with the arrow keys or dragged with the right
 // button. Its load handler also names the main window after the collection picture, gives
-// the main window its empty picture and reads the introductory notes.
+// the main window its empty picture and reads the introductory notes, through the folder
+// listings of the start-up sequence.
 class frmStartUp : public QDialog
 {
     Q_OBJECT
 
 public:
-    frmStartUp(browser::ModuleState& state, ui::frmVL& main, QWidget* parent = nullptr);
+    frmStartUp(browser::ModuleState& state, ui::frmVL& main, platform::DirectoryCache& listings,
+               QWidget* parent = nullptr);
 
     // The position that centres the window on a screen of the given size.
     static QPoint centredOn(QSize screen);
@@ -46,9 +52,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Form_Load();
-    QPixmap loadCollectionPicture();
-    void readIntroduction();
+    void Form_Load(platform::DirectoryCache& listings);
+    QPixmap loadCollectionPicture(platform::DirectoryCache& listings);
+    void readIntroduction(platform::DirectoryCache& listings);
     void restartTimer();
     void tmrOK_Timer();
     QPoint limited(QPoint topLeft) const;

@@ -2,6 +2,7 @@
 // window, and how it moves and hides.
 
 #include "platform/Beeper.h"
+#include "platform/DirectoryCache.h"
 #include "startup/ModVL.h"
 #include "support/AsOtherUser.h"
 #include "support/Collection.h"
@@ -51,7 +52,7 @@ struct StartUp
         : state(ModuleState::initial(c.root(), screen)), main(state, dialogs, opener)
     {
         state.introNotes = notes;
-        window = std::make_unique<frmStartUp>(state, main);
+        window = std::make_unique<frmStartUp>(state, main, listings);
     }
 
     void show()
@@ -67,6 +68,7 @@ struct StartUp
     RecordingOpener opener;
     ModuleState state;
     frmVL main;
+    vastrel::platform::DirectoryCache listings;
     std::unique_ptr<frmStartUp> window;
 };
 
