@@ -22,7 +22,7 @@ QList<QByteArray> BenchWindow::albums(int count) const
     QList<QByteArray> names;
     const auto& rows = m_session->albums().rows();
     for (int i = 0; i < count && i < rows.size(); ++i)
-        names.append(QFile::encodeName(rows[i].field()));
+        names.append(QFile::encodeName(rows[i].text()));
     return names;
 }
 
@@ -40,6 +40,12 @@ void BenchWindow::setTracksQuietly(bool checked)
     auto* tracks = &session().tracks();
     for (int i = 0; i < tracks->count(); ++i)
         tracks->setChecked(i, checked);
+}
+
+void BenchWindow::setShowFilterQuietly(vastrel::catalogue::ShowFilter filter)
+{
+    const auto busy = session().busy(Pointer::Hourglass);
+    m_window->selectShowFilter(filter);
 }
 
 void BenchWindow::listAlbums(int count)

@@ -24,6 +24,8 @@ public:
     // Marks changed the way the program's bulk commands change them: without a rebuild.
     void setAlbumsQuietly(int count, bool checked);
     void setTracksQuietly(bool checked);
+    // The show filter changed without a refresh, as while a gesture is under way.
+    void setShowFilterQuietly(vastrel::catalogue::ShowFilter filter);
     // Lists the tracks of the first count albums.
     void listAlbums(int count);
     // Checks the first count tracks, with one rebuild of the pane.

@@ -11,13 +11,16 @@
 #include "SyntheticCollection.h"
 #include "Workload.h"
 #include "browser/WindowLimits.h"
+#include "catalogue/ShowFilter.h"
 #include "platform/DesktopOpener.h"
+#include "platform/WorkPool.h"
 #include "startup/ModVL.h"
 #include "ui/TextPane.h"
 #include "ui/WidgetDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -30,6 +33,11 @@ namespace {
 
 using vastrel::browser::Pointer;
 using List = vastrel::browser::BrowsingSession::List;
+
+// Above this many albums the workloads that list every track (over a million rows) are left
+// out, and each workload runs fewer times.
+constexpr int kTrackWorkloadsUpTo = 10000;
+constexpr int kLargeRuns = 3;
 
 // The value after name, or a null string.
 QString option(const QStringList& args, const QString& name)
@@ -69,20 +77,20 @@ QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QSt
             {QStringLiteral("Aggiorna, filter %1").arg(filter) + size,
              [root, filter](int threads) { BareWalk::albumRefresh(root, filter != 2, threads); },
              [&w] { w.window().Aggiorna(); },
-             [&w, filter] {
-                 const auto busy = w.session().busy(Pointer::Hourglass);
-                 w.ui().cboMostra->setCurrentIndex(filter);
-             }});
+             [&w, filter] { w.setShowFilterQuietly(vastrel::catalogue::showFilterAt(filter)); }});
     }
     const QList<QByteArray> fifty = w.albums(50);
-    list.append(
-        {QStringLiteral("show-filter change, 50 albums checked") + size,
-         [root, fifty](int threads) {
-             BareWalk::albumRefresh(root, true, threads);
-             BareWalk::checkedAlbums(root, fifty, threads);
-         },
-         [&w] { w.ui().cboMostra->setCurrentIndex(w.ui().cboMostra->currentIndex() == 1 ? 2 : 1); },
-         [&w] { w.setAlbumsQuietly(50, true); }});
+    // From "Tutto" to "Solo Originali", which lists every Brani folder as the floor does.
+    list.append({QStringLiteral("show-filter change, 50 albums checked") + size,
+                 [root, fifty](int threads) {
+                     BareWalk::albumRefresh(root, true, threads);
+                     BareWalk::checkedAlbums(root, fifty, threads);
+                 },
+                 [&w] { w.ui().cboMostra->setCurrentIndex(1); },
+                 [&w] {
+                     w.setShowFilterQuietly(vastrel::catalogue::ShowFilter::Everything);
+                     w.setAlbumsQuietly(50, true);
+                 }});
     return list;
 }
 
@@ -95,6 +103,7 @@ QList<Workload> trackWorkloads(BenchWindow& w, const QByteArray& root, const QSt
                  [root, all](int threads) { BareWalk::checkedAlbums(root, all, threads); },
                  [&w] { w.session().selectAll(List::Albums); },
                  [&w] {
+                     w.setShowFilterQuietly(vastrel::catalogue::ShowFilter::Everything);
                      w.setAlbumsQuietly(0, false);
                      w.session().switchSelectMode(List::Albums);
                  }});
@@ -192,33 +201,64 @@ Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const
             3};
 }
 
-// Runs the workloads on the collection seen at root: its own folder, or a share of it.
+// Whether --only lets the workload of that name run.
+bool chosen(const QStringList& args, const QString& name)
+{
+    const QString only = option(args, QStringLiteral("--only"));
+    if (only.isNull())
+        return true;
+    const QStringList wanted = only.split(u'|');
+    return std::any_of(wanted.begin(), wanted.end(),
+                       [&](const QString& text) { return name.contains(text); });
+}
+
+// The peak memory of checking every album on the window with nothing checked, per track row.
+void rowBudget(BenchWindow& w, const QString& size)
+{
+    printBytesPerRow(
+        QStringLiteral("bytes per track row (check every album)") + size,
+        [&w] {
+            w.listAlbums(0);
+            w.session().switchSelectMode(List::Albums);
+        },
+        [&w] {
+            w.session().selectAll(List::Albums);
+            return qsizetype(w.session().tracks().count());
+        });
+}
+
+// Runs the workloads on the collection seen at root: its own folder, or a share of it. A
+// collection above kTrackWorkloadsUpTo albums runs the album refreshes and start-up only.
 void runCollection(const QString& root, int albums, const QString& size, const QStringList& args,
                    bool share)
 {
     const QByteArray rootBytes = QFile::encodeName(root);
     BenchWindow w(root);
+    const bool tracks = albums <= kTrackWorkloadsUpTo;
+    if (tracks && !share && chosen(args, QStringLiteral("bytes per track row")))
+        rowBudget(w, size);
     const QTemporaryDir printed;
     const QString songbook = printed.filePath(QStringLiteral("songbook.pdf"));
     w.printTo(songbook);
     QList<Workload> workloads = albumWorkloads(w, rootBytes, size);
-    workloads += trackWorkloads(w, rootBytes, size, albums);
-    workloads.append(songbookWorkload(w, songbook));
-    // Last on this window: it leaves the window at its smallest size.
-    workloads.append(paneWorkload(w));
-    workloads.append(startUpWorkload(root, rootBytes, size));
-    const QString only = option(args, QStringLiteral("--only"));
-    if (!only.isNull()) {
-        const QStringList wanted = only.split(u'|');
-        workloads.removeIf([&](const Workload& workload) {
-            return std::none_of(wanted.begin(), wanted.end(),
-                                [&](const QString& text) { return workload.name.contains(text); });
-        });
+    if (tracks) {
+        workloads += trackWorkloads(w, rootBytes, size, albums);
+        workloads.append(songbookWorkload(w, songbook));
+        // Last on this window: it leaves the window at its smallest size.
+        workloads.append(paneWorkload(w));
     }
-    if (share)
+    workloads.append(startUpWorkload(root, rootBytes, size));
+    workloads.removeIf([&](const Workload& workload) { return !chosen(args, workload.name); });
+    if (!tracks) {
+        for (Workload& workload : workloads)
+            workload.runs = std::min(workload.runs, kLargeRuns);
+    }
+    if (share) {
         runShareWorkloads(workloads);
-    else
-        runWorkloads(workloads);
+    } else {
+        vastrel::platform::WorkPool::chooseFor(root);
+        runWorkloads(workloads, vastrel::platform::WorkPool::threads());
+    }
 }
 
 } // namespace
@@ -245,7 +285,10 @@ int main(int argc, char* argv[])
         SyntheticCollection::Shape shape;
         shape.albums = albums;
         shape.realAudio = args.contains(QStringLiteral("--audio"));
+        QElapsedTimer generating;
+        generating.start();
         const SyntheticCollection collection(shape);
+        std::printf("Generated in %.0f s\n", double(generating.elapsed()) / 1000);
         const QString size = QStringLiteral(", %1 albums").arg(albums) +
                              (shape.realAudio ? QStringLiteral(", FLAC and VBR MP3") : QString());
         std::optional<ShareMount> share;

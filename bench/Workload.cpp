@@ -1,9 +1,11 @@
 #include "Workload.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
+#include <malloc.h>
 #include <sys/resource.h>
 
 namespace {
@@ -54,25 +56,104 @@ long peakMegabytes()
     return usage.ru_maxrss / 1024;
 }
 
+double milliseconds(const timeval& t)
+{
+    return double(t.tv_sec) * 1e3 + double(t.tv_usec) / 1e3;
+}
+
+// The processor time of the whole process, every thread, in user mode and in the kernel.
+double processorMs()
+{
+    struct rusage usage;
+    ::getrusage(RUSAGE_SELF, &usage);
+    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
+}
+
+// The wall times and the processor times of a workload's runs, one value per run.
+struct Costs
+{
+    QList<double> wall;
+    QList<double> processor;
+
+    void add(const std::function<void()>& work)
+    {
+        const double before = processorMs();
+        wall.append(timed(work));
+        processor.append(processorMs() - before);
+    }
+};
+
+// A field of /proc/self/status in kB ("VmRSS", "VmHWM"); -1 when it cannot be read.
+long statusKilobytes(const QByteArray& field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(field + ':'))
+            return line.mid(field.size() + 1).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// The peak resident size starts again from the current one (Linux 4.0 and later).
+bool resetPeak()
+{
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    return refs.open(QIODevice::WriteOnly) && refs.write("5") == 1;
+}
+
 } // namespace
 
-void runWorkloads(const QList<Workload>& workloads)
+void runWorkloads(const QList<Workload>& workloads, int threads)
 {
-    std::printf("%-56s %10s %10s %7s %9s\n", "workload", "median ms", "floor ms", "ratio",
-                "peak MB");
+    std::printf("Floors one thread at a time and %d at a time (the program's width); CPU: user + "
+                "system time of the process\n",
+                threads);
+    const QByteArray wide = QByteArray::number(threads) + "-way";
+    std::printf("%-56s %9s %8s %9s %9s %9s %6s %9s %11s %8s\n", "workload", "median ms", "CPU ms",
+                "floor ms", "floor CPU", (wide + " ms").constData(), "ratio", "CPU ratio",
+                (wide + " ratio").constData(), "peak MB");
     for (const Workload& w : workloads) {
-        QList<double> measured, floor;
+        Costs measured, floor, wideFloor;
         for (int i = 0; i < w.runs; ++i) {
-            if (w.floor)
-                floor.append(timed([&] { w.floor(1); }));
+            if (w.floor) {
+                floor.add([&] { w.floor(1); });
+                wideFloor.add([&] { w.floor(threads); });
+            }
             if (w.setup)
                 w.setup();
-            measured.append(timed(w.measured));
+            measured.add(w.measured);
         }
-        std::printf("%-56s %10s %10s %7s %9ld\n", qPrintable(w.name), cell(measured).constData(),
-                    cell(floor).constData(), ratio(measured, floor).constData(), peakMegabytes());
+        std::printf("%-56s %9s %8s %9s %9s %9s %6s %9s %11s %8ld\n", qPrintable(w.name),
+                    cell(measured.wall).constData(), cell(measured.processor).constData(),
+                    cell(floor.wall).constData(), cell(floor.processor).constData(),
+                    cell(wideFloor.wall).constData(), ratio(measured.wall, floor.wall).constData(),
+                    ratio(measured.processor, floor.processor).constData(),
+                    ratio(measured.wall, wideFloor.wall).constData(), peakMegabytes());
         std::fflush(stdout);
     }
+}
+
+void printBytesPerRow(const QString& name, const std::function<void()>& setup,
+                      const std::function<qsizetype()>& fill)
+{
+    setup();
+    // What the earlier work left free goes back to the system: the rise that follows is
+    // what the rows take.
+    ::malloc_trim(0);
+    const long before = statusKilobytes("VmRSS");
+    if (before < 0 || !resetPeak()) {
+        std::printf("%s: no peak memory to read here\n", qPrintable(name));
+        return;
+    }
+    const qsizetype rows = fill();
+    const long above = statusKilobytes("VmHWM") - before;
+    std::printf("%s: %lld rows, peak %.1f MB above the window with nothing checked, %lld bytes "
+                "per row\n",
+                qPrintable(name), qlonglong(rows), double(above) / 1024,
+                qlonglong(above * 1024 / std::max<qsizetype>(rows, 1)));
+    std::fflush(stdout);
 }
 
 void runShareWorkloads(const QList<Workload>& workloads)

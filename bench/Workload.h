@@ -17,9 +17,14 @@ struct Workload
     int runs = 5;
 };
 
-// Runs each workload several times (floor and measured alternating) and prints one table
-// with the median times, their ratio and the peak memory of the process so far.
-void runWorkloads(const QList<Workload>& workloads);
+// Runs each workload several times (its floor on one thread, its floor on `threads` threads
+// and the interaction, in turn) and prints one table: the median wall and processor times,
+// their ratios and the peak memory of the process so far.
+void runWorkloads(const QList<Workload>& workloads, int threads);
+// Prints the peak memory that fill() adds to what setup() leaves, per row that fill() says
+// it listed.
+void printBytesPerRow(const QString& name, const std::function<void()>& setup,
+                      const std::function<qsizetype()>& fill);
 // The same through a simulated network share, fewer times, with the floor both one request
 // at a time and 16 at a time, and the ratio to the latter.
 void runShareWorkloads(const QList<Workload>& workloads);

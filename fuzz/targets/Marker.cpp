@@ -90,7 +90,7 @@ void checkTitle(const QString& line)
               "a tag is the name's start up to a ] at its 3rd to 7th character");
         check(catalogue::BracketTag::isAlbumFolderName(line), "a name with a tag is an album's");
     }
-    const QString title = catalogue::SortTitle::of(line);
+    const QStringView title = catalogue::SortTitle::of(line);
     check(line.contains(title), "the sort title is part of the title");
 }
 
@@ -108,13 +108,13 @@ void marker(QByteArrayView data)
     const QString line = firstLine(data);
     checkTitle(line);
 
-    const QString track = collection.root() + QStringLiteral("[1983] Altro/Brani/Canzone.txt");
+    const QString brani = collection.root() + QStringLiteral("[1983] Altro/Brani");
     using catalogue::ShowFilter;
     for (const ShowFilter filter :
          {ShowFilter::OnlyDuplicates, ShowFilter::OnlyOriginals, ShowFilter::Everything}) {
         platform::DirectoryCache cache;
-        const catalogue::TrackFilter::Result result =
-            catalogue::TrackFilter::test(track, filter, cache);
+        const catalogue::TrackFilter::Result result = catalogue::TrackFilter::test(
+            catalogue::TrackFilter::brani(brani, cache), u"Canzone.txt", filter, cache);
         // Only the marker is there: a duplicate, never an original.
         check(result.shown == (filter != ShowFilter::OnlyOriginals),
               "the marker makes the track a duplicate");

@@ -48,7 +48,7 @@ public:
         m_outermost = true;
         platform::WorkPool::chooseFor(m_session.m_state.collectionRoot);
         if (m_session.m_heldListings) {
-            m_session.m_listings = m_session.m_heldListings.get();
+            m_session.m_listings = m_session.m_heldListings;
         } else {
             m_own = std::make_unique<platform::DirectoryCache>();
             m_session.m_listings = m_own.get();
@@ -97,14 +97,6 @@ BrowsingSession::BrowsingSession(const ModuleState& start, platform::Opener& ope
 }
 
 BrowsingSession::~BrowsingSession() = default;
-
-void BrowsingSession::holdListings(bool hold)
-{
-    if (hold)
-        m_heldListings = std::make_unique<platform::DirectoryCache>();
-    else
-        m_heldListings.reset();
-}
 
 // Reported once the gesture has worked for the delay, then every tenth of a second.
 platform::WorkPool::Progress BrowsingSession::progressOf(const QString& caption)
@@ -167,18 +159,17 @@ void BrowsingSession::Aggiorna()
 {
     catalogue::SavedChecks saved;
     for (int i = 0; i < m_albums.count(); ++i)
-        saved.add(m_albums.row(i).field(), m_albums.isChecked(i));
+        saved.add(m_albums.row(i).text(), m_albums.isChecked(i));
     const int current = m_albums.currentRow();
     if (current >= 0)
-        saved.setCurrent(m_albums.row(current).field());
+        saved.setCurrent(m_albums.row(current).text());
 
     const Busy busy(*this, Pointer::Hourglass);
     const Operation operation(*this);
     QStringList names =
         catalogue::AlbumScan::albumNames(m_state.collectionRoot, m_showFilter, operation.listings(),
                                          progressOf(QStringLiteral("Cartelle lette: %1 di %2")));
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return catalogue::Collation::less(a, b); });
+    catalogue::Collation::sort(names);
     QList<ListRow> rows;
     rows.reserve(names.size());
     for (const QString& name : names)
@@ -192,7 +183,7 @@ void BrowsingSession::Aggiorna()
 
     int newCurrent = -1;
     for (int i = 0; i < m_albums.count(); ++i) {
-        const QString& name = m_albums.row(i).field();
+        const QString name = m_albums.row(i).text();
         if (saved.wasChecked(name))
             m_albums.setChecked(i, true);
         if (saved.isCurrent(name))
@@ -233,7 +224,7 @@ void BrowsingSession::recordModifiers(platform::Modifiers modifiers)
 
 QString BrowsingSession::savedKey(int row, bool byPath) const
 {
-    return byPath ? m_tracks.row(row).path() : m_tracks.row(row).key();
+    return byPath ? m_tracks.row(row).path().toString() : m_tracks.row(row).key();
 }
 
 catalogue::SavedChecks BrowsingSession::saveTrackMarks(bool byPath) const
@@ -306,7 +297,7 @@ void BrowsingSession::rebuildTrackList(int item, const Operation& operation)
     QStringList checked;
     for (int i = 0; i < m_albums.count(); ++i) {
         if (m_albums.isChecked(i))
-            checked.append(m_albums.row(i).field());
+            checked.append(m_albums.row(i).text());
     }
     catalogue::TrackListContent content = catalogue::TrackListBuilder::build(
         m_state.collectionRoot, checked, m_alphabetical, m_showFilter, operation.listings(),
@@ -579,7 +570,7 @@ void BrowsingSession::MostraImmagine()
         Q_EMIT changed();
         return;
     }
-    const QString path = m_state.collectionRoot + m_pictures.row(k).path();
+    const QString path = m_pictures.row(k).pathUnder(m_state.collectionRoot);
     if (path == m_shownPicture || !pictureBoxShown())
         return;
     const QImage picture = media::PictureLoader::load(path);

@@ -88,9 +88,10 @@ public:
     int checkedAlbums() const { return m_checkedAlbums; }
     bool pictureBoxShown() const;
 
-    // While held, the folder listings serve every gesture: the start-up sequence refreshes
+    // While set, these folder listings serve every gesture: the start-up sequence refreshes
     // the albums more than once, and nothing on disk is expected to change meanwhile.
-    void holdListings(bool hold);
+    // nullptr: each gesture lists the folders anew.
+    void holdListings(platform::DirectoryCache* listings) { m_heldListings = listings; }
     // How long a gesture works before it reports progress.
     void setProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
 
@@ -198,7 +199,7 @@ private:
     QString m_titleSearch;
     QString m_textSearch;
     QString m_paneText; // as the window shows it
-    std::unique_ptr<platform::DirectoryCache> m_heldListings;
+    platform::DirectoryCache* m_heldListings = nullptr;
     platform::DirectoryCache* m_listings = nullptr; // of the gesture under way
     std::chrono::milliseconds m_progressDelay{1000};
     QElapsedTimer m_operationClock;

@@ -44,7 +44,7 @@ struct ShownTrack
 QString TrackPane::trackText(const QString& root, const catalogue::ListRow& row,
                              platform::DirectoryCache& cache, bool narrowScreen)
 {
-    return LeggiTesto(root + row.path(), row, cache, narrowScreen);
+    return LeggiTesto(row.pathUnder(root), row, cache, narrowScreen);
 }
 
 TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel& tracks,
@@ -60,7 +60,7 @@ TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel&
         checked.size(),
         [&](qsizetype i) {
             const catalogue::ListRow& row = tracks.row(checked.at(i));
-            const QString path = root + row.path();
+            const QString path = row.pathUnder(root);
             return ShownTrack{LeggiTesto(path, row, cache, narrowScreen),
                               catalogue::TrackResolver::TrovaBrano(path, root, cache)};
         },

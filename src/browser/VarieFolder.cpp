@@ -26,9 +26,9 @@ QString varie(const QString& root)
 
 } // namespace
 
-std::optional<QString> VarieFolder::picturePath(const QString& root)
+std::optional<QString> VarieFolder::picturePath(const QString& root,
+                                                platform::DirectoryCache& cache)
 {
-    platform::DirectoryCache cache;
     for (const char16_t* pattern : {u"*.jpg", u"*.gif", u"*.bmp"}) {
         if (auto path = firstIn(cache, varie(root), pattern))
             return path;
@@ -36,9 +36,9 @@ std::optional<QString> VarieFolder::picturePath(const QString& root)
     return std::nullopt;
 }
 
-std::optional<QString> VarieFolder::introduction(const QString& root)
+std::optional<QString> VarieFolder::introduction(const QString& root,
+                                                 platform::DirectoryCache& cache)
 {
-    platform::DirectoryCache cache;
     auto path = firstIn(cache, varie(root), u"*.rtf");
     if (!path)
         path = firstIn(cache, varie(root), u"*.txt");

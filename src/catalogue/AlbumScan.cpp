@@ -44,11 +44,14 @@ bool AlbumScan::albumFilterTest(const QString& albumFolder, ShowFilter filter,
         return cache.hasFile(brani, markers);
     }
     case ShowFilter::OnlyOriginals: {
-        static const Wildcard any(u"*.*");
-        const QStringList files = cache.fileNames(brani, any);
-        return std::any_of(files.cbegin(), files.cend(), [](const QString& f) {
-            return !platform::TextCase::endsWithIgnoringCase(f, u".VL");
-        });
+        // "*.*" takes every name, with an extension or without one.
+        const platform::Listing* files = cache.list(brani);
+        for (qsizetype i = 0; files && i < files->size(); ++i) {
+            if (!files->isFolder(i) &&
+                !platform::TextCase::endsWithIgnoringCase(files->name(i), u".VL"))
+                return true;
+        }
+        return false;
     }
     case ShowFilter::NoneChosen:
     case ShowFilter::Everything:

@@ -17,7 +17,7 @@ QVariant CheckListModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return m_rows.at(index.row()).field();
+        return m_rows.at(index.row()).field().toString();
     case Qt::CheckStateRole:
         if (m_checkable)
             return m_checked.at(index.row()) ? Qt::Checked : Qt::Unchecked;

@@ -1,7 +1,10 @@
 #include "Collation.h"
 
+#include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace vastrel::catalogue {
 
@@ -81,6 +84,75 @@ int Collation::compare(QStringView a, QStringView b)
     return compareLevels(
         a.size(), b.size(), [&](qsizetype i) { return a[i].unicode(); },
         [&](qsizetype i) { return b[i].unicode(); });
+}
+
+namespace {
+
+// The primary weights of a text as bytes whose order is the order of the first level,
+// shorter texts first: one byte for punctuation and for the letters and digits of ASCII,
+// the others a lead byte and the weight.
+std::string primaryKey(QStringView text, const Weights& w)
+{
+    constexpr quint32 kLetters = 0x10000; // the first primary weight of a letter or digit
+    constexpr quint32 kOneByteLetters = 0x7B;
+    std::string key;
+    key.reserve(size_t(text.size()));
+    for (const QChar c : text) {
+        const quint32 weight = w.primary[c.unicode()];
+        if (weight < 0x80) {
+            key += char(weight);
+        } else if (weight < kLetters) {
+            key += {char(0x80), char(weight >> 8), char(weight)};
+        } else if (weight - kLetters < kOneByteLetters) {
+            key += char(0x81 + (weight - kLetters));
+        } else {
+            key += {char(0xFC), char(weight >> 16), char(weight >> 8), char(weight)};
+        }
+    }
+    return key;
+}
+
+// The first eight bytes of a key as a number, in the same order.
+quint64 prefixOf(const std::string& key)
+{
+    quint64 prefix = 0;
+    for (size_t i = 0; i < 8; ++i)
+        prefix = prefix << 8 | (i < key.size() ? uchar(key[i]) : 0);
+    return prefix;
+}
+
+} // namespace
+
+void Collation::sort(QStringList& texts)
+{
+    struct Keyed
+    {
+        quint64 prefix;
+        std::string key;
+        qsizetype index;
+    };
+    const Weights& w = weights();
+    std::vector<Keyed> keyed;
+    keyed.reserve(size_t(texts.size()));
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        std::string key = primaryKey(texts.at(i), w);
+        keyed.push_back({prefixOf(key), std::move(key), i});
+    }
+    const auto before = [&texts](const Keyed& a, const Keyed& b) {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        const int first = a.key.compare(b.key);
+        return first != 0 ? first < 0 : compare(texts.at(a.index), texts.at(b.index)) < 0;
+    };
+    // Folder listings come nearly in this order already.
+    if (std::is_sorted(keyed.begin(), keyed.end(), before))
+        return;
+    std::sort(keyed.begin(), keyed.end(), before);
+    QStringList sorted;
+    sorted.reserve(texts.size());
+    for (const Keyed& k : keyed)
+        sorted.append(std::move(texts[k.index]));
+    texts = std::move(sorted);
 }
 
 int Collation::compare(const ListRow& a, const ListRow& b)

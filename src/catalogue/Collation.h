@@ -3,6 +3,7 @@
 #include "ListRow.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace vastrel::catalogue {
 
@@ -18,6 +19,9 @@ public:
     static int compare(const ListRow& a, const ListRow& b);
     static bool less(QStringView a, QStringView b) { return compare(a, b) < 0; }
     static bool less(const ListRow& a, const ListRow& b) { return compare(a, b) < 0; }
+    // Puts the texts in this order, the first level of each text worked out once, not at
+    // every comparison.
+    static void sort(QStringList& texts);
 };
 
 } // namespace vastrel::catalogue

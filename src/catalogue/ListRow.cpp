@@ -2,29 +2,65 @@
 
 #include "platform/TextCase.h"
 
+#include <algorithm>
+
 namespace vastrel::catalogue {
 
-ListRow::ListRow(QStringView displayText, QString path) : m_path(std::move(path))
+ListRow::ListRow(std::initializer_list<QStringView> displayText,
+                 std::initializer_list<QStringView> path)
 {
-    QStringView field = displayText.first(std::min(displayText.size(), kFieldWidth));
-    while (!field.isEmpty() && field.back() == u' ')
-        field.chop(1);
-    m_field = field.toString();
+    qsizetype display = 0, pathLength = 0;
+    for (QStringView part : displayText)
+        display += part.size();
+    for (QStringView part : path)
+        pathLength += part.size();
+    m_text = QString(std::min(display, kFieldWidth) + pathLength, Qt::Uninitialized);
+    QChar* const begin = m_text.data();
+    QChar* at = begin;
+    for (QStringView part : displayText) {
+        const qsizetype n = std::min(part.size(), kFieldWidth - (at - begin));
+        at = std::copy_n(part.begin(), n, at);
+    }
+    while (at > begin && at[-1] == u' ')
+        --at;
+    m_fieldLength = at - begin;
+    for (QStringView part : path)
+        at = std::copy(part.begin(), part.end(), at);
+    m_text.truncate(at - begin);
 }
 
 ListRow ListRow::plain(QString text)
 {
     ListRow row;
-    row.m_field = std::move(text);
+    row.m_fieldLength = text.size();
+    row.m_text = std::move(text);
     row.m_plain = true;
     return row;
+}
+
+QString ListRow::pathUnder(const QString& root) const
+{
+    QString full = root;
+    full += path();
+    return full;
 }
 
 QString ListRow::text() const
 {
     if (m_plain)
-        return m_field;
-    return m_field + QString(kFieldWidth - m_field.size(), u' ') + m_path;
+        return m_text;
+    QString text = field().toString();
+    text += QString(kFieldWidth - m_fieldLength, u' ');
+    text += path();
+    return text;
+}
+
+QString ListRow::key() const
+{
+    QString key = field().toString();
+    key += QChar(u'\0');
+    key += path();
+    return key;
 }
 
 bool ListRow::textEndsWithIgnoringCase(QStringView suffix) const
@@ -42,13 +78,13 @@ bool ListRow::textEndsWithIgnoringCase(QStringView suffix) const
 
 QChar ListRow::at(qsizetype i) const
 {
-    if (i < m_field.size())
-        return m_field[i];
+    if (i < m_fieldLength)
+        return m_text[i];
     if (m_plain)
         return {};
     if (i < kFieldWidth)
         return u' ';
-    return m_path[i - kFieldWidth];
+    return m_text[m_fieldLength + i - kFieldWidth];
 }
 
 } // namespace vastrel::catalogue

@@ -6,19 +6,19 @@
 
 namespace vastrel::catalogue {
 
-QString SortTitle::of(const QString& title)
+QStringView SortTitle::of(QStringView title)
 {
-    const QString tag = BracketTag::of(title);
-    if (!tag.isEmpty() && title.size() > tag.size())
-        return platform::Blanks::trim(QStringView(title).sliced(tag.size()));
+    const qsizetype tag = BracketTag::of(title).size();
+    if (tag > 0 && title.size() > tag)
+        return platform::Blanks::trimmed(title.sliced(tag));
 
     static const QString numberSeparators = QStringLiteral(" - |.  |)  ");
-    const bool numbered = title.size() >= 6 &&
-                          (platform::LenientNumber::read(QStringView(title).first(2)) > 0 ||
-                           title.startsWith(u'0')) &&
-                          numberSeparators.contains(QStringView(title).sliced(2, 3));
+    const bool numbered =
+        title.size() >= 6 &&
+        (platform::LenientNumber::read(title.first(2)) > 0 || title.startsWith(u'0')) &&
+        numberSeparators.contains(title.sliced(2, 3));
     if (numbered)
-        return platform::Blanks::trim(QStringView(title).sliced(5));
+        return platform::Blanks::trimmed(title.sliced(5));
     return title;
 }
 

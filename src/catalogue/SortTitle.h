@@ -10,7 +10,8 @@ namespace vastrel::catalogue {
 class SortTitle
 {
 public:
-    static QString of(const QString& title);
+    // A part of the title, which it must outlive.
+    static QStringView of(QStringView title);
 };
 
 } // namespace vastrel::catalogue

@@ -12,22 +12,6 @@ namespace vastrel::catalogue {
 using platform::DirectoryCache;
 using platform::Wildcard;
 
-namespace {
-
-struct Split
-{
-    QString folder;
-    QString name;
-};
-
-Split splitPath(const QString& path)
-{
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return {path.left(slash), path.mid(slash + 1)};
-}
-
-} // namespace
-
 QString TrackFilter::markerFirstLine(const QString& markerPath, DirectoryCache& cache)
 {
     const auto real = cache.resolve(markerPath);
@@ -37,36 +21,68 @@ QString TrackFilter::markerFirstLine(const QString& markerPath, DirectoryCache& 
     return line.ok() ? platform::TextDecoder::decode(line.data) : QString();
 }
 
-TrackFilter::Result TrackFilter::test(const QString& trackPath, ShowFilter filter,
+TrackFilter::Brani TrackFilter::brani(const QString& folder, DirectoryCache& cache)
+{
+    Brani brani{folder, cache.list(folder), {}};
+    for (qsizetype i = 0; brani.listing && i < brani.listing->size(); ++i) {
+        if (!brani.listing->isFolder(i) &&
+            platform::TextCase::endsWithIgnoringCase(brani.listing->name(i), u"VL"))
+            brani.markers.append(i);
+    }
+    return brani;
+}
+
+namespace {
+
+// The marker stem + "VL" among the album's markers: the one spelled exactly so, else the
+// first whose name differs only in letter case; -1 when there is none.
+qsizetype markerOf(const TrackFilter::Brani& brani, QStringView stem)
+{
+    qsizetype found = -1;
+    for (const qsizetype i : brani.markers) {
+        const QStringView name = brani.listing->name(i);
+        if (name.size() != stem.size() + 2 ||
+            !platform::TextCase::equalIgnoringCase(name.first(stem.size()), stem))
+            continue;
+        if (name.first(stem.size()) == stem && name.last(2) == u"VL")
+            return i;
+        if (found < 0)
+            found = i;
+    }
+    return found;
+}
+
+} // namespace
+
+TrackFilter::Result TrackFilter::test(const Brani& brani, QStringView textFile, ShowFilter filter,
                                       DirectoryCache& cache)
 {
-    // p ends with the track's name and "." once the text file's extension is gone.
-    const QString p = trackPath.size() > 3 ? trackPath.chopped(3) : trackPath;
-    const Split split = splitPath(p);
+    // The track's name and "." once the text file's extension is gone.
+    const QStringView stem = textFile.chopped(std::min<qsizetype>(3, textFile.size()));
     // Every question below is answered from the one listing of Brani.
-    const platform::Listing* brani = cache.list(split.folder);
-    const qsizetype marker = brani ? brani->findFile(split.name + QStringLiteral("VL")) : -1;
+    const qsizetype found = markerOf(brani, stem);
     Result result;
     if (filter == ShowFilter::OnlyDuplicates) {
-        result.shown = marker >= 0;
+        result.shown = found >= 0;
     } else if (filter == ShowFilter::OnlyOriginals) {
         // Only the first file of the listing counts: with both a track file and a marker,
         // the listing's order decides.
-        const auto first = cache.firstFileName(split.folder, Wildcard::literal(split.name, true));
+        const auto first = cache.firstFileName(brani.folder, Wildcard::literal(stem, true));
         if (first && platform::TextCase::endsWithIgnoringCase(*first, u"VL"))
             result.shown = false;
     }
     if (!result.shown)
         return result;
-    if (marker >= 0) {
+    if (found >= 0) {
         const QString path =
-            DirectoryCache::join(cache.realFolder(split.folder), brani->name(marker));
+            DirectoryCache::join(cache.realFolder(brani.folder), brani.listing->name(found));
         const auto line = platform::FileSystem::readFirstLine(path, kMaxMarkerLine);
         if (line.ok())
             result.markerTag = BracketTag::of(platform::TextDecoder::decode(line.data));
-    } else if (!brani) {
+    } else if (!brani.listing) {
         // A folder that cannot be listed may still let its files be opened by name.
-        result.markerTag = BracketTag::of(markerFirstLine(p + QStringLiteral("VL"), cache));
+        const QString marker = DirectoryCache::join(brani.folder, stem) + QStringLiteral("VL");
+        result.markerTag = BracketTag::of(markerFirstLine(marker, cache));
     }
     return result;
 }

@@ -2,11 +2,13 @@
 
 #include "ShowFilter.h"
 
+#include <QList>
 #include <QString>
 
 namespace vastrel::platform {
 class DirectoryCache;
-}
+class Listing;
+} // namespace vastrel::platform
 
 namespace vastrel::catalogue {
 
@@ -21,9 +23,18 @@ public:
         QString markerTag;
     };
 
-    // trackPath is the would-be track file: the collection root, the album folder name,
-    // "/Brani/" and the track's text file name (with its ".txt").
-    static Result test(const QString& trackPath, ShowFilter filter,
+    // An album's Brani folder, listed once for all its tracks, with its duplicate markers.
+    struct Brani
+    {
+        QString folder;
+        const platform::Listing* listing = nullptr; // nullptr: it cannot be listed
+        QList<qsizetype> markers;                   // the files named *.VL, in listing order
+    };
+    static Brani brani(const QString& folder, platform::DirectoryCache& cache);
+
+    // The track of the text file textFile (a name ending in ".txt"), whose track file or
+    // duplicate marker would be in brani.
+    static Result test(const Brani& brani, QStringView textFile, ShowFilter filter,
                        platform::DirectoryCache& cache);
     // The first line of a duplicate marker, or an empty text when it cannot be read.
     static QString markerFirstLine(const QString& markerPath, platform::DirectoryCache& cache);

@@ -10,7 +10,8 @@
 
 namespace vastrel::platform {
 class DirectoryCache;
-}
+class Listing;
+} // namespace vastrel::platform
 
 namespace vastrel::catalogue {
 
@@ -34,19 +35,23 @@ public:
                                   platform::DirectoryCache& cache,
                                   const platform::WorkPool::Progress& progress = {});
 
-    static ListRow trackRow(const QString& album, const QString& textFile, bool alphabetical,
-                            const QString& markerTag);
-    static ListRow pictureRow(const QString& album, const QString& pictureFile);
-
 private:
     struct AlbumContent;
+    struct Album;
 
-    static void addTracks(const QString& root, const QString& album, bool alphabetical,
+    // tag: the album's bracket tag.
+    static ListRow trackRow(const QString& album, QStringView tag, QStringView textFile,
+                            bool alphabetical, QStringView markerTag);
+    static ListRow pictureRow(const QString& album, QStringView tag, QStringView pictureFile);
+
+    static AlbumContent read(const Album& album, bool alphabetical, ShowFilter showFilter,
+                             platform::DirectoryCache& cache);
+    static void addTracks(const Album& album, const platform::Listing& testi, bool alphabetical,
                           ShowFilter showFilter, platform::DirectoryCache& cache,
                           QList<ListRow>& rows);
-    static void addPictures(const QString& root, const QString& album,
-                            platform::DirectoryCache& cache, QList<ListRow>& rows);
-    static QString note(const QString& root, const QString& album, platform::DirectoryCache& cache);
+    static void addPictures(const Album& album, platform::DirectoryCache& cache,
+                            QList<ListRow>& rows);
+    static QString note(const Album& album, platform::DirectoryCache& cache);
     static TrackListContent merged(QList<AlbumContent>&& albums, bool alphabetical);
 };
 

@@ -9,11 +9,13 @@ QString Blanks::trimEnd(QStringView text)
     return text.toString();
 }
 
-QString Blanks::trim(QStringView text)
+QStringView Blanks::trimmed(QStringView text)
 {
     while (text.startsWith(u' '))
         text = text.sliced(1);
-    return trimEnd(text);
+    while (text.endsWith(u' '))
+        text.chop(1);
+    return text;
 }
 
 } // namespace vastrel::platform

@@ -8,7 +8,9 @@ namespace vastrel::platform {
 class Blanks
 {
 public:
-    static QString trim(QStringView text);
+    static QString trim(QStringView text) { return trimmed(text).toString(); }
+    // The same part of the text, without a copy.
+    static QStringView trimmed(QStringView text);
     static QString trimEnd(QStringView text);
 };
 

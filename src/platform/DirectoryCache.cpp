@@ -26,8 +26,9 @@ QString DirectoryCache::join(const QString& folder, QStringView name)
 // asked for too, and has resolved that spelling on the way.
 QString DirectoryCache::realFolder(const QString& folder) const
 {
-    const auto real = remembered(folder);
-    return real && *real ? **real : folder;
+    const std::lock_guard lock(m_mutex);
+    const auto it = m_listings.find(withoutTrailingSlash(folder));
+    return it != m_listings.end() && !it->second.real.isEmpty() ? it->second.real : folder;
 }
 
 std::optional<std::optional<QString>> DirectoryCache::remembered(const QString& path) const
@@ -47,27 +48,29 @@ void DirectoryCache::remember(const QString& path, const std::optional<QString>&
 std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
 {
     const QString path = withoutTrailingSlash(rawPath);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    const bool inFolder = slash >= 0 && path != u"/";
+    const QString parent = slash == 0 ? QStringLiteral("/") : path.left(slash);
+    const QStringView name = QStringView(path).sliced(slash + 1);
+    // The parent is listed once; every later lookup in it then costs no system call, and
+    // is answered from the listing, with nothing worth remembering.
+    if (inFolder && !FileSystem::isHiddenName(name)) {
+        const Slot& folder = listed(parent);
+        if (folder.listing) {
+            const qsizetype i = folder.listing->find(name);
+            if (i < 0)
+                return std::nullopt;
+            return join(folder.real.isEmpty() ? parent : folder.real, folder.listing->name(i));
+        }
+    }
     if (const auto known = remembered(path))
         return *known;
 
     std::optional<QString> result;
-    const qsizetype slash = path.lastIndexOf(u'/');
-    if (slash < 0 || path == u"/") {
+    if (!inFolder) {
         if (FileSystem::kind(path) != EntryKind::Missing)
             result = path;
     } else {
-        const QString parent = slash == 0 ? QStringLiteral("/") : path.left(slash);
-        const QString name = path.mid(slash + 1);
-        // The parent is listed once; every later lookup in it then costs no system call.
-        if (!FileSystem::isHiddenName(name)) {
-            if (const Listing* listing = list(parent)) {
-                // Answered from the listing: nothing worth remembering.
-                const qsizetype i = listing->find(name);
-                if (i < 0)
-                    return std::nullopt;
-                return join(realFolder(parent), listing->name(i));
-            }
-        }
         if (FileSystem::kind(path) != EntryKind::Missing) {
             result = path;
         } else if (const auto realParent = resolve(parent)) {
@@ -81,20 +84,18 @@ std::optional<QString> DirectoryCache::resolve(const QString& rawPath)
     return result;
 }
 
-std::shared_ptr<DirectoryCache::Slot> DirectoryCache::slot(const QString& folder)
+DirectoryCache::Slot& DirectoryCache::slot(const QString& folder)
 {
     const std::lock_guard lock(m_mutex);
-    std::shared_ptr<Slot>& s = m_listings[folder];
-    if (!s)
-        s = std::make_shared<Slot>();
-    return s;
+    return m_listings[folder];
 }
 
 void DirectoryCache::fill(Slot& slot, const QString& folder)
 {
     ++m_listingsMade;
-    if (auto listing = FileSystem::listFolder(folder)) {
-        slot.listing = std::make_shared<const Listing>(std::move(*listing));
+    slot.own = FileSystem::listFolder(folder);
+    if (slot.own) {
+        slot.listing = &*slot.own;
         return;
     }
     // Not there under this spelling: look the folder up without regard to case, and
@@ -102,22 +103,34 @@ void DirectoryCache::fill(Slot& slot, const QString& folder)
     const auto real = resolve(folder);
     if (!real || *real == folder)
         return;
-    slot.listing = listShared(*real);
-    if (slot.listing)
+    const Slot& found = listed(*real);
+    slot.listing = found.listing;
+    if (slot.listing) {
+        slot.real = found.real.isEmpty() ? *real : found.real;
         remember(folder, *real);
+    }
 }
 
-std::shared_ptr<const Listing> DirectoryCache::listShared(const QString& folder)
+const DirectoryCache::Slot& DirectoryCache::listed(const QString& folder)
 {
-    const std::shared_ptr<Slot> s = slot(folder);
-    std::call_once(s->made, [&] { fill(*s, folder); });
-    return s->listing;
+    Slot& s = slot(folder);
+    // Unlike std::call_once, this makes no system call when nobody waits.
+    int state = Slot::Unlisted;
+    if (s.state.compare_exchange_strong(state, Slot::BeingListed)) {
+        fill(s, folder);
+        s.state.store(Slot::Listed, std::memory_order_release);
+        s.state.notify_all();
+        return s;
+    }
+    while ((state = s.state.load(std::memory_order_acquire)) != Slot::Listed)
+        s.state.wait(state, std::memory_order_acquire);
+    return s;
 }
 
 const Listing* DirectoryCache::list(const QString& rawFolder)
 {
     // Slots are never dropped while the cache lives, so the listing outlives this call.
-    return listShared(withoutTrailingSlash(rawFolder)).get();
+    return listed(withoutTrailingSlash(rawFolder)).listing;
 }
 
 ReadResult DirectoryCache::readFile(const QString& path, qint64 maxBytes)
@@ -155,22 +168,28 @@ QStringList DirectoryCache::folderNames(const QString& folder)
     return names;
 }
 
+qsizetype DirectoryCache::firstFile(const Listing& listing, const Wildcard& pattern)
+{
+    const QString prefix = pattern.prefix();
+    for (qsizetype i = listing.lowerBound(prefix);
+         i < listing.size() && listing.startsWith(i, prefix); ++i) {
+        if (!listing.isFolder(i) && pattern.matches(listing.name(i)))
+            return i;
+    }
+    return -1;
+}
+
 std::optional<QString> DirectoryCache::firstFileName(const QString& folder, const Wildcard& pattern)
 {
-    if (const Listing* listing = list(folder)) {
-        const QString prefix = pattern.prefix();
-        for (qsizetype i = listing->lowerBound(prefix);
-             i < listing->size() && listing->startsWith(i, prefix); ++i) {
-            if (!listing->isFolder(i) && pattern.matches(listing->name(i)))
-                return listing->name(i).toString();
-        }
-    }
-    return std::nullopt;
+    const Listing* listing = list(folder);
+    const qsizetype i = listing ? firstFile(*listing, pattern) : -1;
+    return i >= 0 ? std::optional(listing->name(i).toString()) : std::nullopt;
 }
 
 bool DirectoryCache::hasFile(const QString& folder, const Wildcard& pattern)
 {
-    return firstFileName(folder, pattern).has_value();
+    const Listing* listing = list(folder);
+    return listing && firstFile(*listing, pattern) >= 0;
 }
 
 } // namespace vastrel::platform

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QStringList>
 #include <atomic>
-#include <memory>
 #include <mutex>
 #include <optional>
 #include <unordered_map>
@@ -51,26 +50,39 @@ public:
     int listingsMade() const { return m_listingsMade; }
 
 private:
-    // A folder's listing, made by the first thread that asks for it.
+    // A folder's listing, made by the first thread that asks for it; another thread that
+    // asks meanwhile waits for it. Slots live in the map's nodes, which stay where they are
+    // while the cache lives.
     struct Slot
     {
-        std::once_flag made;
-        std::shared_ptr<const Listing> listing; // nullptr: the folder cannot be listed
+        enum State
+        {
+            Unlisted,
+            BeingListed,
+            Listed,
+        };
+        std::atomic<int> state = Unlisted;
+        std::optional<Listing> own;
+        const Listing* listing = nullptr; // nullptr: the folder cannot be listed
+        QString real;                     // the folder as spelled on disk, when otherwise
     };
 
     static QString withoutTrailingSlash(const QString& path);
-    std::shared_ptr<Slot> slot(const QString& folder);
-    std::shared_ptr<const Listing> listShared(const QString& folder);
+    static qsizetype firstFile(const Listing& listing, const Wildcard& pattern);
+    Slot& slot(const QString& folder);
+    const Slot& listed(const QString& folder);
     void fill(Slot& slot, const QString& folder);
     std::optional<std::optional<QString>> remembered(const QString& path) const;
     void remember(const QString& path, const std::optional<QString>& real);
 
+    // Not noexcept, so that the maps keep each key's hash: a lookup then compares hashes,
+    // not whole paths, along a bucket.
     struct Hash
     {
-        size_t operator()(const QString& s) const noexcept { return qHash(s); }
+        size_t operator()(const QString& s) const { return qHash(s); }
     };
     mutable std::mutex m_mutex; // guards both maps, never held while the disk is asked
-    std::unordered_map<QString, std::shared_ptr<Slot>, Hash> m_listings;
+    std::unordered_map<QString, Slot, Hash> m_listings;
     std::unordered_map<QString, std::optional<QString>, Hash> m_resolved;
     std::atomic<int> m_listingsMade = 0;
 };

@@ -5,6 +5,7 @@
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
@@ -118,11 +119,11 @@ ReadResult readChunks(const QString& path, qint64 maxBytes, qint64 chunk,
                       const std::function<bool(QByteArray&, qsizetype)>& enough)
 {
     ReadResult result;
-    const Fd fd(openRegular(path, result.error));
+    qint64 size = 0;
+    const Fd fd(openRegular(path, result.error, &size));
     if (fd.get() < 0)
         return result;
-    struct stat st;
-    result.size = ::fstat(fd.get(), &st) == 0 ? qint64(st.st_size) : 0;
+    result.size = size;
     // A file read whole takes one read of its size and one that finds the end.
     const qint64 step = std::clamp<qint64>(result.size + 1, 1, chunk);
     while (result.data.size() < maxBytes) {
@@ -142,29 +143,53 @@ ReadResult readChunks(const QString& path, qint64 maxBytes, qint64 chunk,
     return result;
 }
 
+// The entries as getdents64 returns them are those that readdir returns.
+static_assert(sizeof(struct dirent) == sizeof(struct dirent64) &&
+              offsetof(struct dirent, d_name) == offsetof(struct dirent64, d_name));
+
+// Calls entry(d) for every entry of an open folder, read with getdents64 into a buffer of this
+// thread: opendir would allocate one as large for every folder, and free it again.
+template <typename Entry> void forEachEntry(int dirFd, const Entry& entry)
+{
+    alignas(struct dirent) thread_local char buffer[32 * 1024];
+    for (;;) {
+        const ssize_t n = ::getdents64(dirFd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        for (ssize_t at = 0; at < n;) {
+            const auto* d = reinterpret_cast<const struct dirent*>(buffer + at);
+            entry(d);
+            at += d->d_reclen;
+        }
+    }
+}
+
 } // namespace
 
 std::optional<Listing> FileSystem::listFolder(const QString& path)
 {
     QByteArray native;
-    DIR* dir = toNative(path, native) ? ::opendir(native.constData()) : nullptr;
-    if (dir == nullptr)
+    if (!toNative(path, native))
+        return std::nullopt;
+    const Fd dir(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() < 0)
         return std::nullopt;
     Listing listing;
-    const int dirFd = ::dirfd(dir);
-    while (const struct dirent* d = ::readdir(dir)) {
+    const int dirFd = dir.get();
+    forEachEntry(dirFd, [&](const struct dirent* d) {
         if (d->d_name[0] == '.')
-            continue;
+            return;
         const EntryKind kind = kindOfDirent(dirFd, d);
         if (kind != EntryKind::File && kind != EntryKind::Folder)
-            continue;
+            return;
         const QByteArrayView name(d->d_name);
         if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; }))
             listing.addAscii(name, kind == EntryKind::Folder);
         else
             listing.add(NativeName::decode(name), kind == EntryKind::Folder);
-    }
-    ::closedir(dir);
+    });
     listing.sort();
     return listing;
 }

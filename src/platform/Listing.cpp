@@ -6,26 +6,78 @@
 
 namespace vastrel::platform {
 
+namespace {
+
+// A folder of a collection holds a dozen entries or so: room for them before the first
+// reallocation.
+constexpr qsizetype kFirstEntries = 16;
+constexpr size_t kFirstNameBytes = 512;
+
+char16_t unit(QChar c)
+{
+    return c.unicode();
+}
+
+char16_t unit(QLatin1Char c)
+{
+    return c.unicode();
+}
+
+char16_t unit(char c)
+{
+    return uchar(c);
+}
+
+} // namespace
+
+template <typename Name> quint64 Listing::keyOf(Name name)
+{
+    quint64 key = 0;
+    for (qsizetype i = 0; i < 4; ++i)
+        key = key << 16 | (i < name.size() ? TextCase::upperChar(unit(name[i])) : 0);
+    return key;
+}
+
 void Listing::add(QStringView name, bool isFolder)
 {
-    m_entries.append({m_names.size(), name.size(), isFolder});
+    if (!m_wide) {
+        m_names = QString::fromLatin1(m_ascii);
+        m_ascii = std::string();
+        m_wide = true;
+    }
+    m_entries.append({keyOf(name), quint32(m_names.size()), quint32(name.size()), isFolder});
     m_names.append(name);
 }
 
 void Listing::addAscii(QByteArrayView name, bool isFolder)
 {
     if (m_entries.isEmpty()) {
-        m_entries.reserve(32);
-        m_names.reserve(1024);
+        m_entries.reserve(kFirstEntries);
+        m_ascii.reserve(kFirstNameBytes);
     }
-    m_entries.append({m_names.size(), name.size(), isFolder});
-    m_names.append(QLatin1StringView(name));
+    if (m_wide) {
+        m_entries.append({keyOf(QLatin1StringView(name)), quint32(m_names.size()),
+                          quint32(name.size()), isFolder});
+        m_names.append(QLatin1StringView(name));
+        return;
+    }
+    m_entries.append({keyOf(name), quint32(m_ascii.size()), quint32(name.size()), isFolder});
+    m_ascii.append(name.data(), size_t(name.size()));
 }
 
+// Names that differ in their first four upper-cased characters compare by the keys alone
+// (a shorter name's key is padded with zeros, below any character of a name).
 void Listing::sort()
 {
+    if (m_wide)
+        m_names.squeeze();
+    else
+        m_names = QString::fromLatin1(m_ascii);
+    m_ascii = std::string();
     const QStringView names(m_names);
     std::sort(m_entries.begin(), m_entries.end(), [names](const Entry& a, const Entry& b) {
+        if (a.key != b.key)
+            return a.key < b.key;
         return TextCase::compareListingOrder(names.sliced(a.offset, a.length),
                                              names.sliced(b.offset, b.length)) < 0;
     });
@@ -35,10 +87,26 @@ void Listing::sort()
 // exact one among them in its place: a binary search finds them in a folder of any size.
 qsizetype Listing::find(QStringView wanted, bool filesOnly) const
 {
-    const QString upper = TextCase::upper(wanted);
+    const quint64 key = keyOf(wanted);
+    const auto below = [&](const Entry& e) {
+        if (e.key != key)
+            return e.key < key;
+        const QStringView n = QStringView(m_names).sliced(e.offset, e.length);
+        const qsizetype common = std::min(n.size(), wanted.size());
+        for (qsizetype i = 0; i < common; ++i) {
+            const char16_t c = TextCase::upperChar(n[i].unicode());
+            const char16_t w = TextCase::upperChar(wanted[i].unicode());
+            if (c != w)
+                return c < w;
+        }
+        return n.size() < wanted.size();
+    };
     qsizetype first = -1;
-    for (qsizetype i = lowerBound(upper);
-         i < size() && name(i).size() == wanted.size() && startsWith(i, upper); ++i) {
+    for (auto it = std::partition_point(m_entries.begin(), m_entries.end(), below);
+         it != m_entries.end() && it->key == key && it->length == wanted.size(); ++it) {
+        const qsizetype i = it - m_entries.begin();
+        if (!TextCase::equalIgnoringCase(name(i), wanted))
+            break;
         if (filesOnly && isFolder(i))
             continue;
         if (name(i) == wanted)

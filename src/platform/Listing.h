@@ -2,12 +2,14 @@
 
 #include <QList>
 #include <QString>
+#include <string>
 
 namespace vastrel::platform {
 
 // The visible entries of one folder (regular files and folders, links followed), in
 // ascending order of the upper-cased name, ties by the exact name. The names share one
-// buffer, so a listing costs two allocations however many entries it has.
+// buffer of their exact size, so a listing costs two allocations however many entries it
+// has.
 class Listing
 {
 public:
@@ -40,12 +42,19 @@ private:
 
     struct Entry
     {
-        qsizetype offset;
-        qsizetype length;
-        bool isFolder;
+        // The first four upper-cased characters, the first in the highest bits: most
+        // comparisons of the sort end here.
+        quint64 key;
+        quint32 offset;
+        quint32 length : 31;
+        quint32 isFolder : 1;
     };
+    template <typename Name> static quint64 keyOf(Name name);
 
     QString m_names;
+    // Until sort(), plain ASCII names wait here as bytes, and become text all at once.
+    std::string m_ascii;
+    bool m_wide = false; // a name is not plain ASCII: every name is in m_names
     QList<Entry> m_entries;
 };
 

@@ -76,6 +76,11 @@ QString NativeName::decode(QByteArrayView bytes)
 
 QByteArray NativeName::encode(QStringView name)
 {
+    // Most names hold no escaped byte: one conversion then.
+    if (std::none_of(name.begin(), name.end(), [](QChar c) {
+            return c.unicode() >= kEscapeBase + 0x80 && c.unicode() <= kEscapeBase + 0xFF;
+        }))
+        return name.toUtf8();
     QByteArray out;
     out.reserve(name.size());
     qsizetype start = 0;

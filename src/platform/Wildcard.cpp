@@ -2,6 +2,8 @@
 
 #include "TextCase.h"
 
+#include <algorithm>
+
 namespace vastrel::platform {
 
 Wildcard::Wildcard(QStringView patterns)
@@ -30,12 +32,19 @@ void Wildcard::addPattern(QStringView pattern, bool literalText, bool anythingAf
         p.upper.append(u'*');
         p.wild.append(true);
     }
+    p.suffix = !p.wild.isEmpty() && p.wild.front() && p.upper.front() == u'*' &&
+               std::none_of(p.wild.begin() + 1, p.wild.end(), [](bool w) { return w; });
     m_patterns.append(std::move(p));
 }
 
 bool Wildcard::matches(QStringView name) const
 {
     for (const Pattern& p : m_patterns) {
+        if (p.suffix) {
+            if (endsWith(name, QStringView(p.upper).sliced(1)))
+                return true;
+            continue;
+        }
         const qsizetype n = p.upper.size();
         if (matchOne(p, n, name))
             return true;
@@ -60,6 +69,18 @@ QString Wildcard::prefix() const
     if (n > 0 && p.upper[n - 1] == u'.')
         --n;
     return p.upper.left(n);
+}
+
+bool Wildcard::endsWith(QStringView name, QStringView upperSuffix)
+{
+    if (name.size() < upperSuffix.size())
+        return false;
+    const QStringView end = name.sliced(name.size() - upperSuffix.size());
+    for (qsizetype i = 0; i < end.size(); ++i) {
+        if (TextCase::upperChar(end[i].unicode()) != upperSuffix[i].unicode())
+            return false;
+    }
+    return true;
 }
 
 // Iterative glob match with back-tracking to the last "*": no recursion depth for hostile

@@ -25,12 +25,14 @@ private:
     struct Pattern
     {
         QString upper;
-        QList<bool> wild; // per character: is it a "*" or "?" wildcard
+        QList<bool> wild;    // per character: is it a "*" or "?" wildcard
+        bool suffix = false; // "*" and plain text ("*.txt"): only the name's end counts
     };
 
     Wildcard() = default;
     void addPattern(QStringView pattern, bool literalText, bool anythingAfter);
     static bool matchOne(const Pattern& pattern, qsizetype length, QStringView name);
+    static bool endsWith(QStringView name, QStringView upperSuffix);
 
     QList<Pattern> m_patterns;
 };

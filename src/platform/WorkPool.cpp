@@ -9,6 +9,8 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <tuple>
+#include <utility>
 
 namespace vastrel::platform {
 
@@ -50,20 +52,23 @@ QThreadPool& pool()
     return p;
 }
 
-// One run's items: each worker takes the next one until none is left, so a slow item
-// holds up one thread only.
+// One run's items: each worker takes the next range of them until none is left. A range is
+// a share of what is left, smaller and smaller towards the end, so that the workers touch
+// the shared counters a few dozen times in a run, not once per item, and still finish
+// together.
 class Batch
 {
 public:
     Batch(qsizetype count, const std::function<void(qsizetype)>& work, int workers)
-        : m_count(count), m_work(work), m_running(workers)
+        : m_count(count), m_work(work), m_workers(workers), m_running(workers)
     {}
 
     void work()
     {
-        for (qsizetype i = m_next++; i < m_count; i = m_next++) {
-            m_work(i);
-            ++m_done;
+        for (auto [from, to] = take(); from < to; std::tie(from, to) = take()) {
+            for (qsizetype i = from; i < to; ++i)
+                m_work(i);
+            m_done += to - from;
         }
         const std::lock_guard lock(m_mutex);
         if (--m_running == 0)
@@ -84,8 +89,24 @@ public:
     }
 
 private:
+    // The next range of items, empty when none is left.
+    std::pair<qsizetype, qsizetype> take()
+    {
+        qsizetype from = m_next.load(std::memory_order_relaxed);
+        qsizetype size = 0;
+        do {
+            if (from >= m_count)
+                return {m_count, m_count};
+            size = std::max<qsizetype>(1, (m_count - from) / (kShares * m_workers));
+        } while (!m_next.compare_exchange_weak(from, from + size));
+        return {from, from + size};
+    }
+
+    // Each range is at most this share of what is left per worker.
+    static constexpr int kShares = 4;
     const qsizetype m_count;
     const std::function<void(qsizetype)>& m_work;
+    const int m_workers;
     std::atomic<qsizetype> m_next{0};
     std::atomic<qsizetype> m_done{0};
     std::mutex m_mutex;

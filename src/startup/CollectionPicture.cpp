@@ -5,10 +5,11 @@
 
 namespace vastrel::startup {
 
-CollectionPicture CollectionPicture::of(const QString& root, QSize corner)
+CollectionPicture CollectionPicture::of(const QString& root, QSize corner,
+                                        platform::DirectoryCache& listings)
 {
     CollectionPicture picture;
-    const std::optional<QString> path = browser::VarieFolder::picturePath(root);
+    const std::optional<QString> path = browser::VarieFolder::picturePath(root, listings);
     if (!path)
         return picture;
     picture.name = path->mid(path->lastIndexOf(u'/') + 1).chopped(4);

@@ -5,6 +5,10 @@
 #include <QString>
 #include <optional>
 
+namespace vastrel::platform {
+class DirectoryCache;
+}
+
 namespace vastrel::startup {
 
 // The collection's picture, the first .jpg of [Varie], else .gif, else .bmp, as the start-up
@@ -19,7 +23,8 @@ struct CollectionPicture
     QImage corner;
     QImage whole;
 
-    static CollectionPicture of(const QString& root, QSize corner);
+    static CollectionPicture of(const QString& root, QSize corner,
+                                platform::DirectoryCache& listings);
     // The main window's caption: "name: caption", or the caption as it is.
     QString caption(const QString& designCaption) const;
 };

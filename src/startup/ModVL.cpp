@@ -8,6 +8,7 @@
 #include "browser/VarieFolder.h"
 #include "browser/WindowLimits.h"
 #include "catalogue/ShowFilter.h"
+#include "platform/DirectoryCache.h"
 #include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
@@ -44,7 +45,6 @@ bool ModVL::Main(const QStringList& arguments)
         return false;
 
     m_frmVL->Aggiorna();
-    m_session->holdListings(false);
 
     // The start-up window, until it hides itself, with the collection's picture, which names
     // the main window and is its empty picture; the collection's introductory notes, which
@@ -52,14 +52,16 @@ bool ModVL::Main(const QStringList& arguments)
     // picture and no notes.
     {
         const QString root = state().collectionRoot;
-        const auto picture =
-            CollectionPicture::of(root, QSize(ui::frmStartUp::kSide, ui::frmStartUp::kSide));
+        const auto picture = CollectionPicture::of(
+            root, QSize(ui::frmStartUp::kSide, ui::frmStartUp::kSide), *m_startUpListings);
         ui::frmStartUp startUp(state().screen, picture.corner);
         m_frmVL->setWindowTitle(picture.caption(m_frmVL->windowTitle()));
         m_frmVL->setEmptyPicture(picture.whole.isNull() ? startUp.picture()
                                                         : QPixmap::fromImage(picture.whole));
-        if (auto notes = browser::VarieFolder::introduction(root))
+        if (auto notes = browser::VarieFolder::introduction(root, *m_startUpListings))
             m_session->setIntroduction(*notes);
+        m_session->holdListings(nullptr);
+        m_startUpListings.reset();
         startUp.move(ui::frmStartUp::centredOn(state().screen));
         startUp.exec();
     }
@@ -77,12 +79,12 @@ bool ModVL::Main(const QStringList& arguments)
 // no collection and none was named, the user's music folder is opened if it holds one.
 std::optional<QString> ModVL::musicFolderRoot() const
 {
-    if (RootOption::accept(m_start.collectionRoot))
+    if (RootOption::accept(m_start.collectionRoot, *m_startUpListings))
         return std::nullopt;
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     if (music.isEmpty())
         return std::nullopt;
-    return RootOption::accept(music.endsWith(u'/') ? music : music + u'/');
+    return RootOption::accept(music.endsWith(u'/') ? music : music + u'/', *m_startUpListings);
 }
 
 WindowSizeRange ModVL::sizeRange() const
@@ -101,8 +103,9 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
         OptionParser::parse(arguments, m_start.screen, sizeRange(), QDir::currentPath());
 
     m_maximise = o.maximised;
+    m_startUpListings = std::make_unique<platform::DirectoryCache>();
     if (o.rootCandidate) {
-        if (const auto root = RootOption::accept(*o.rootCandidate))
+        if (const auto root = RootOption::accept(*o.rootCandidate, *m_startUpListings))
             m_start.collectionRoot = *root;
     } else if (const auto music = musicFolderRoot()) {
         m_start.collectionRoot = *music;
@@ -113,7 +116,7 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     // The first use of the main window loads it; each selection refreshes the albums, and
     // the refreshes up to the start-up window share their folder listings.
     m_frmVL = std::make_unique<ui::frmVL>(*m_session, m_dialogs);
-    m_session->holdListings(true);
+    m_session->holdListings(m_startUpListings.get());
     using catalogue::ShowFilter;
     m_frmVL->selectShowFilter(ShowFilter::Everything);
     if (o.onlyDuplicates)

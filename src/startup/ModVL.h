@@ -9,6 +9,7 @@
 
 namespace vastrel::platform {
 class Dialogs;
+class DirectoryCache;
 class Opener;
 } // namespace vastrel::platform
 
@@ -51,6 +52,9 @@ private:
     browser::ModuleState m_start;
     // Outlives the windows that show it.
     std::unique_ptr<browser::BrowsingSession> m_session;
+    // The folder listings of the start-up sequence, up to the start-up window's loading:
+    // the root is listed once for the root option, the album refreshes and "[Varie]".
+    std::unique_ptr<platform::DirectoryCache> m_startUpListings;
     std::unique_ptr<ui::frmVL> m_frmVL;
     std::unique_ptr<ui::frmInfo> m_frmInfo;
     bool m_maximise = false;

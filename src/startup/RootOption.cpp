@@ -5,13 +5,13 @@
 
 namespace vastrel::startup {
 
-std::optional<QString> RootOption::accept(const QString& folder)
+std::optional<QString> RootOption::accept(const QString& folder, platform::DirectoryCache& cache)
 {
-    platform::DirectoryCache cache;
-    const QString real = cache.resolve(folder).value_or(folder);
-    const platform::Listing* listing = cache.list(real);
+    // Listed as spelled, or else as found without regard to case.
+    const platform::Listing* listing = cache.list(folder);
     if (listing == nullptr)
         return std::nullopt;
+    const QString real = cache.realFolder(folder);
     for (qsizetype i = 0; i < listing->size(); ++i) {
         const QStringView name = listing->name(i);
         if (!name.startsWith(u'['))

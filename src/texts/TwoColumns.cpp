@@ -10,7 +10,7 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-qsizetype leadingBlanks(const QString& cell)
+qsizetype leadingBlanks(QStringView cell)
 {
     qsizetype n = 0;
     while (n < cell.size() && cell[n] == u' ')
@@ -32,14 +32,19 @@ QString TwoColumns::Tronca(QStringView a, qsizetype l)
 }
 
 // The lines of a text, each without its CR LF; a last piece without one counts as a line.
-QList<QString> TwoColumns::lines(const QString& text)
+QList<QStringView> TwoColumns::lines(QStringView text)
 {
-    QList<QString> out;
+    QList<QStringView> out;
     qsizetype start = 0;
-    for (qsizetype end; (end = text.indexOf(kCrLf, start)) >= 0; start = end + 2)
-        out.append(text.mid(start, end - start));
+    for (qsizetype cr = 0; (cr = text.indexOf(u'\r', cr)) >= 0;) {
+        if (cr + 1 < text.size() && text[cr + 1] == u'\n') {
+            out.append(text.sliced(start, cr - start));
+            start = cr + 2;
+        }
+        ++cr;
+    }
     if (start < text.size())
-        out.append(text.mid(start));
+        out.append(text.sliced(start));
     return out;
 }
 
@@ -74,11 +79,11 @@ QString TwoColumns::wrapRow(QString left, QString right, qsizetype W, qsizetype 
 QString TwoColumns::Affianca(const QString& A, const QString& B, bool narrowScreen)
 {
     // The cells, and the widest of them.
-    const QList<QString> leftCells = lines(A);
-    const QList<QString> rightCells = lines(B);
+    const QList<QStringView> leftCells = lines(A);
+    const QList<QStringView> rightCells = lines(B);
     qsizetype W = 0;
-    for (const QList<QString>* cells : {&leftCells, &rightCells}) {
-        for (const QString& cell : *cells)
+    for (const QList<QStringView>* cells : {&leftCells, &rightCells}) {
+        for (const QStringView cell : *cells)
             W = std::max(W, cell.size());
     }
     qsizetype gap = 3;
@@ -88,13 +93,19 @@ QString TwoColumns::Affianca(const QString& A, const QString& B, bool narrowScre
         W = 34;
     QString output;
     const qsizetype rows = std::max(leftCells.size(), rightCells.size());
+    // Room for every row that fits its columns.
+    output.reserve(rows * (2 * W + gap + kCrLf.size()));
     for (qsizetype r = 0; r < rows; ++r) {
-        const QString left = r < leftCells.size() ? leftCells[r] : QString();
-        const QString right = r < rightCells.size() ? rightCells[r] : QString();
-        if (left.size() <= W && right.size() <= W)
-            output += left + QString(W + gap - left.size(), u' ') + right + kCrLf;
-        else
-            output += wrapRow(left, right, W, gap);
+        const QStringView left = r < leftCells.size() ? leftCells[r] : QStringView();
+        const QStringView right = r < rightCells.size() ? rightCells[r] : QStringView();
+        if (left.size() <= W && right.size() <= W) {
+            output += left;
+            output.resize(output.size() + W + gap - left.size(), u' ');
+            output += right;
+            output += kCrLf;
+        } else {
+            output += wrapRow(left.toString(), right.toString(), W, gap);
+        }
     }
     return output;
 }

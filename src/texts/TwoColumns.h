@@ -24,7 +24,7 @@ public:
     static QStringList wrapLine(const QString& line, qsizetype width);
 
 private:
-    static QList<QString> lines(const QString& text);
+    static QList<QStringView> lines(QStringView text);
     static QString wrapRow(QString left, QString right, qsizetype W, qsizetype gap);
 };
 

@@ -66,24 +66,34 @@ private Q_SLOTS:
             << QStringList{"Citta", "Città", "Cittadella", "perche", "perché", "Perchè bis"};
         QTest::newRow("a blank before every letter") << QStringList{"Alfa", "Alfa B", "AlfaB"};
         QTest::newRow("case only breaks ties") << QStringList{"ABC", "abc", "abd"};
+        QTest::newRow("punctuation, digits, letters")
+            << QStringList{"[1979] X", "~a", "«a", "—a", "1979 X", "a", "z", "α", "ω", "я"};
+        QTest::newRow("alike for more than eight characters")
+            << QStringList{"Album numero 10", "Album numero 9", "album numero 9", "Album numerò 9"};
     }
 
+    // Sorting a list gives the order of the comparison, from any order.
     void collation()
     {
         QFETCH(QStringList, sorted);
         QStringList shuffled(sorted.crbegin(), sorted.crend());
+        QStringList keyed = shuffled;
         std::sort(shuffled.begin(), shuffled.end(),
                   [](const QString& a, const QString& b) { return Collation::less(a, b); });
         QCOMPARE(shuffled, sorted);
+        Collation::sort(keyed);
+        QCOMPARE(keyed, sorted);
+        Collation::sort(keyed);
+        QCOMPARE(keyed, sorted);
     }
 
     // Equal titles fall back to the row paths; trailing blanks of a title are padding.
     void rowsCompareAsTheirWholeTexts()
     {
-        QVERIFY(Collation::less(ListRow(u"alba  [1979]", "[1979] A/Testi/x.txt"),
-                                ListRow(u"Alba  [1979]", "[1979] B/Testi/x.txt")));
-        QVERIFY(Collation::less(ListRow(u"Alba  ", "p/1"), ListRow(u"Alba", "p/2")));
-        QVERIFY(ListRow(u"Alba  ", "p") == ListRow(u"Alba", "p"));
+        QVERIFY(Collation::less(ListRow({u"alba  [1979]"}, {u"[1979] A/Testi/x.txt"}),
+                                ListRow({u"Alba  [1979]"}, {u"[1979] B/Testi/x.txt"})));
+        QVERIFY(Collation::less(ListRow({u"Alba  "}, {u"p/1"}), ListRow({u"Alba"}, {u"p/2"})));
+        QVERIFY(ListRow({u"Alba  "}, {u"p"}) == ListRow({u"Alba"}, {u"p"}));
     }
 
     void sortTitles_data()
@@ -108,7 +118,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, title);
         QFETCH(QString, sortTitle);
-        QCOMPARE(SortTitle::of(title), sortTitle);
+        QCOMPARE(SortTitle::of(title).toString(), sortTitle);
     }
 
     // Brani holds these files; a marker's content is marker. The track is shown under
@@ -142,10 +152,33 @@ private Q_SLOTS:
         for (const QString& f : brani)
             c.track(f, f.endsWith("VL", Qt::CaseInsensitive) ? marker : QByteArray("x"));
         DirectoryCache cache;
-        const auto r = TrackFilter::test(c.path("[1983] Album/Brani/05 Canzone.txt"),
-                                         vastrel::catalogue::showFilterAt(filter), cache);
+        const auto r =
+            TrackFilter::test(TrackFilter::brani(c.path("[1983] Album/Brani"), cache),
+                              u"05 Canzone.txt", vastrel::catalogue::showFilterAt(filter), cache);
         QCOMPARE(r.shown, shown);
         QCOMPARE(r.markerTag, tag);
+    }
+
+    // Among markers whose names differ in letter case only, the one spelled as the text file
+    // is read, else the first in listing order.
+    void markerSpelling()
+    {
+        Collection c;
+        c.album("[1983] Album").text("05 Canzone.txt");
+        c.track("05 canzone.VL", "[1111] A\\Brani\\x.mp3")
+            .track("05 CANZONE.vl", "[2222] B\\Brani\\x.mp3");
+        const QString brani = c.path("[1983] Album/Brani");
+        DirectoryCache cache;
+        QCOMPARE(TrackFilter::test(TrackFilter::brani(brani, cache), u"05 Canzone.txt",
+                                   vastrel::catalogue::ShowFilter::Everything, cache)
+                     .markerTag,
+                 "[2222]");
+        c.track("05 Canzone.VL", "[3333] C\\Brani\\x.mp3");
+        DirectoryCache again;
+        QCOMPARE(TrackFilter::test(TrackFilter::brani(brani, again), u"05 Canzone.txt",
+                                   vastrel::catalogue::ShowFilter::Everything, again)
+                     .markerTag,
+                 "[3333]");
     }
 
     void albumFilters_data()

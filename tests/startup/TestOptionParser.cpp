@@ -1,3 +1,4 @@
+#include "platform/DirectoryCache.h"
 #include "startup/OptionParser.h"
 #include "startup/ReadMe.h"
 #include "startup/RootOption.h"
@@ -152,7 +153,8 @@ private Q_SLOTS:
         c.folder("radice");
         for (const QString& e : entries)
             c.file("radice/" + e + (e.endsWith('/') ? "x" : ""));
-        const auto root = RootOption::accept(c.path(asked));
+        vastrel::platform::DirectoryCache cache;
+        const auto root = RootOption::accept(c.path(asked), cache);
         QCOMPARE(root.has_value(), accepted);
         if (accepted)
             QCOMPARE(*root, c.path("radice/"));

@@ -1,3 +1,4 @@
+#include "platform/DirectoryCache.h"
 #include "startup/CollectionPicture.h"
 #include "support/Collection.h"
 #include "support/PictureFiles.h"
@@ -92,7 +93,8 @@ private Q_SLOTS:
                                    : f.startsWith("Disco")
                                        ? PictureFiles::solid({960, 480}, Qt::red)
                                        : PictureFiles::solid({100, 50}, Qt::red));
-        const auto p = vastrel::startup::CollectionPicture::of(c.root(), QSize(480, 480));
+        vastrel::platform::DirectoryCache listings;
+        const auto p = vastrel::startup::CollectionPicture::of(c.root(), QSize(480, 480), listings);
         const auto size = [](const QImage& i) {
             return QString("%1 x %2").arg(i.width()).arg(i.height());
         };
