@@ -37,7 +37,7 @@ void ElidingLabel::paintEvent(QPaintEvent* event)
     }
     QPainter painter(this);
     style()->drawItemText(&painter, contentsRect(),
-                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                          int(QStyle::visualAlignment(layoutDirection(), alignment())), palette(),
                           isEnabled(), shown, foregroundRole());
 }
 
