@@ -10,11 +10,12 @@
 
 namespace vastrel::texts {
 
-void RtfDocumentBuilder::build(const RtfDocument& document, QTextDocument& into)
+void RtfDocumentBuilder::build(const RtfDocument& document, QTextDocument& into, qreal scale)
 {
     into.clear();
     RtfPictures::install(into);
     RtfDocumentBuilder builder;
+    builder.m_scale = scale;
     builder.m_pictures = &document.pictures;
     QTextCursor cursor(&into);
     cursor.beginEditBlock();
@@ -35,10 +36,10 @@ void RtfDocumentBuilder::writeBlock(const RtfBlock& block)
 void RtfDocumentBuilder::writeParagraph(QTextCursor& cursor, const RtfParagraph& paragraph,
                                         bool& blockUsed)
 {
-    const QTextBlockFormat format = RtfTextFormats::block(paragraph.format);
+    const QTextBlockFormat format = RtfTextFormats::block(paragraph.format, m_scale);
     // An empty paragraph still takes its size from the text it would have.
     const QTextCharFormat markFormat = RtfTextFormats::character(
-        paragraph.runs.isEmpty() ? RtfCharFormat() : paragraph.runs.first().format);
+        paragraph.runs.isEmpty() ? RtfCharFormat() : paragraph.runs.first().format, m_scale);
     if (blockUsed) {
         cursor.insertBlock(format, markFormat);
     } else {
@@ -48,7 +49,7 @@ void RtfDocumentBuilder::writeParagraph(QTextCursor& cursor, const RtfParagraph&
     }
     blockUsed = true;
     for (const RtfRun& run : paragraph.runs) {
-        const QTextCharFormat characters = RtfTextFormats::character(run.format);
+        const QTextCharFormat characters = RtfTextFormats::character(run.format, m_scale);
         if (run.picture >= 0)
             writePicture(cursor, run.picture, characters);
         cursor.insertText(run.text, characters);
@@ -67,8 +68,10 @@ void RtfDocumentBuilder::writePicture(QTextCursor& cursor, int index, const QTex
     shown.merge(format);
     shown.setName(name);
     const bool sized = picture.width > 0 && picture.height > 0;
-    shown.setWidth(sized ? RtfTextFormats::pixels(picture.width) : image.width());
-    shown.setHeight(sized ? RtfTextFormats::pixels(picture.height) : image.height());
+    shown.setWidth(sized ? RtfTextFormats::pixels(picture.width, m_scale)
+                         : image.width() * m_scale);
+    shown.setHeight(sized ? RtfTextFormats::pixels(picture.height, m_scale)
+                          : image.height() * m_scale);
     cursor.insertImage(shown);
 }
 
@@ -80,7 +83,7 @@ void RtfDocumentBuilder::writeTable(const RtfTable& table)
     if (columns == 0)
         return;
     QTextTable* qtable = m_cursor->insertTable(int(table.rows.size()), columns,
-                                               RtfTextFormats::table(table, columns));
+                                               RtfTextFormats::table(table, columns, m_scale));
     for (int r = 0; r < table.rows.size(); ++r) {
         const RtfTableRow& row = table.rows[r];
         const int cells = int(row.cells.size());

@@ -12,11 +12,12 @@ namespace vastrel::texts {
 
 // Writes the document model into a QTextDocument through QTextCursor. Automatic
 // colours set nothing, so the viewer's palette (light or dark) applies. Pictures
-// become images of the document's resources, drawn by RtfPictures.
+// become images of the document's resources, drawn by RtfPictures. A scale other
+// than 1 makes the text, its pictures and its distances larger or smaller.
 class RtfDocumentBuilder
 {
 public:
-    static void build(const RtfDocument& document, QTextDocument& into);
+    static void build(const RtfDocument& document, QTextDocument& into, qreal scale = 1);
 
 private:
     void writeBlock(const RtfBlock& block);
@@ -29,6 +30,7 @@ private:
     const QList<RtfPicture>* m_pictures = nullptr;
     qint64 m_pixelBudget = RtfLimits::maxPicturePixels;
     bool m_blockUsed = false; // the cursor's block already holds a paragraph
+    qreal m_scale = 1;
 };
 
 } // namespace vastrel::texts

@@ -66,7 +66,8 @@ Qt::Alignment alignment(RtfAlignment a)
 // Tab stops count from the page margin; Qt counts them from where a line
 // starts. Tabs stand almost only in first lines (list markers, columns), so the
 // stops are placed for the first line.
-QList<QTextOption::Tab> tabPositions(const RtfParagraphFormat& format, int left, int first)
+QList<QTextOption::Tab> tabPositions(const RtfParagraphFormat& format, int left, int first,
+                                     qreal scale)
 {
     QList<int> stops = format.tabStops;
     // A hanging indent acts as a tab stop, as in word processors: the text of
@@ -77,7 +78,7 @@ QList<QTextOption::Tab> tabPositions(const RtfParagraphFormat& format, int left,
     QList<QTextOption::Tab> tabs;
     for (int stop : stops) {
         if (stop > left + first)
-            tabs.append(QTextOption::Tab(RtfTextFormats::pixels(stop - left - first),
+            tabs.append(QTextOption::Tab(RtfTextFormats::pixels(stop - left - first, scale),
                                          QTextOption::LeftTab));
     }
     return tabs;
@@ -85,12 +86,12 @@ QList<QTextOption::Tab> tabPositions(const RtfParagraphFormat& format, int left,
 
 } // namespace
 
-qreal RtfTextFormats::pixels(int twips)
+qreal RtfTextFormats::pixels(int twips, qreal scale)
 {
-    return twips / 15.0; // 1440 twips an inch, 96 pixels an inch
+    return twips * scale / 15.0; // 1440 twips an inch, 96 pixels an inch
 }
 
-QTextCharFormat RtfTextFormats::character(const RtfCharFormat& f)
+QTextCharFormat RtfTextFormats::character(const RtfCharFormat& f, qreal scale)
 {
     QTextCharFormat out;
     out.setFontWeight(f.bold ? QFont::Bold : QFont::Normal);
@@ -109,7 +110,7 @@ QTextCharFormat RtfTextFormats::character(const RtfCharFormat& f)
         out.setFontFamilies({f.fontFamily});
     if (f.fontKind != RtfFontKind::Unknown)
         out.setFontStyleHint(styleHint(f.fontKind));
-    out.setFontPointSize(f.halfPoints / 2.0);
+    out.setFontPointSize(f.halfPoints * scale / 2.0);
     if (!f.foreground.automatic)
         out.setForeground(QColor::fromRgb(f.foreground.rgb));
     if (!f.background.automatic)
@@ -123,30 +124,30 @@ QTextCharFormat RtfTextFormats::character(const RtfCharFormat& f)
     return out;
 }
 
-QTextBlockFormat RtfTextFormats::block(const RtfParagraphFormat& f)
+QTextBlockFormat RtfTextFormats::block(const RtfParagraphFormat& f, qreal scale)
 {
     QTextBlockFormat out;
     out.setAlignment(alignment(f.alignment));
     // Negative indents would push text out of the view: they stop at its edge.
     const int left = qMax(0, f.leftIndent);
     const int first = qMax(-left, f.firstIndent);
-    out.setLeftMargin(pixels(left));
-    out.setRightMargin(pixels(qMax(0, f.rightIndent)));
-    out.setTextIndent(pixels(first));
-    out.setTopMargin(pixels(f.spaceBefore));
-    out.setBottomMargin(pixels(f.spaceAfter));
+    out.setLeftMargin(pixels(left, scale));
+    out.setRightMargin(pixels(qMax(0, f.rightIndent), scale));
+    out.setTextIndent(pixels(first, scale));
+    out.setTopMargin(pixels(f.spaceBefore, scale));
+    out.setBottomMargin(pixels(f.spaceAfter, scale));
     if (f.lineSpacing != 0 && f.lineMultiple)
         out.setLineHeight(qBound(50.0, f.lineSpacing * 100.0 / 240.0, 300.0),
                           QTextBlockFormat::ProportionalHeight);
     else if (f.lineSpacing > 0)
-        out.setLineHeight(pixels(f.lineSpacing), QTextBlockFormat::MinimumHeight);
+        out.setLineHeight(pixels(f.lineSpacing, scale), QTextBlockFormat::MinimumHeight);
     else if (f.lineSpacing < 0)
-        out.setLineHeight(pixels(-f.lineSpacing), QTextBlockFormat::FixedHeight);
-    out.setTabPositions(tabPositions(f, left, first));
+        out.setLineHeight(pixels(-f.lineSpacing, scale), QTextBlockFormat::FixedHeight);
+    out.setTabPositions(tabPositions(f, left, first, scale));
     return out;
 }
 
-QTextTableFormat RtfTextFormats::table(const RtfTable& table, int columns)
+QTextTableFormat RtfTextFormats::table(const RtfTable& table, int columns, qreal scale)
 {
     // Column widths come from the first row that gives an edge for every cell.
     QList<QTextLength> widths;
@@ -159,7 +160,8 @@ QTextTableFormat RtfTextFormats::table(const RtfTable& table, int columns)
                 widths.clear();
                 break;
             }
-            widths.append(QTextLength(QTextLength::FixedLength, pixels(cell.rightEdge - left)));
+            widths.append(
+                QTextLength(QTextLength::FixedLength, pixels(cell.rightEdge - left, scale)));
             left = cell.rightEdge;
         }
         if (!widths.isEmpty())
