@@ -15,8 +15,8 @@ Songbook Songbook::ofTracks(const QString& root, const catalogue::CheckListModel
         if (!tracks.isChecked(i))
             continue;
         const int length = lengths.value(book.songs.size());
-        book.songs.append({tracks.row(i).title(), playingTime(length),
-                           TrackPane::trackText(root, tracks.row(i), cache, false)});
+        const TrackPane::Text text = TrackPane::trackText(root, tracks.row(i), cache, false);
+        book.songs.append({tracks.row(i).title(), playingTime(length), text.shown, text.words});
     }
     return book;
 }

@@ -9,8 +9,9 @@ class CheckListModel;
 
 namespace vastrel::browser {
 
-// What the print commands print, as plain data: the checked tracks as songs, each with its
-// heading and its text as the pane shows it, or the notes the pane shows as one document.
+// What the print commands and the reading view show, as plain data: the checked tracks as songs,
+// each with its heading and its text as the pane shows it, or the notes the pane shows as one
+// document.
 struct Songbook
 {
     struct Song
@@ -18,6 +19,7 @@ struct Songbook
         QString heading; // the title and album tag as the track list shows them
         QString time;    // the playing time, or empty when it is not known
         QString text;    // lines ended by CR LF
+        QString words;   // the text without its side block, or the text when it has none
     };
 
     QList<Song> songs;

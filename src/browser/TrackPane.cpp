@@ -18,18 +18,21 @@ constexpr qint64 kMaxTextBytes = 64 * 1024 * 1024;
 
 // A track's text with its side block beside it; a text made only of blanks is the track's
 // title and "Nessun Testo Disponibile.".
-QString LeggiTesto(const QString& path, const catalogue::ListRow& row,
-                   platform::DirectoryCache& cache, bool narrowScreen)
+TrackPane::Text LeggiTesto(const QString& path, const catalogue::ListRow& row,
+                           platform::DirectoryCache& cache, bool narrowScreen)
 {
     const platform::ReadResult read = cache.readFile(path, kMaxTextBytes);
     const QString content = read.ok() ? platform::TextDecoder::decode(read.data) : QString();
-    texts::TextSplit::Parts parts = texts::TextSplit::split(content);
+    const texts::TextSplit::Parts parts = texts::TextSplit::split(content);
+    TrackPane::Text text{parts.text, parts.text};
     if (!parts.side.isEmpty())
-        parts.text = texts::TwoColumns::Affianca(parts.text, parts.side, narrowScreen);
+        text.shown = texts::TwoColumns::Affianca(parts.text, parts.side, narrowScreen);
     // Only blanks make a text empty: empty lines and tabs are shown as they are.
-    if (platform::Blanks::trim(parts.text).isEmpty())
-        return row.title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
-    return parts.text;
+    if (platform::Blanks::trim(text.shown).isEmpty()) {
+        text.shown = row.title() + kCrLf + QStringLiteral("Nessun Testo Disponibile.") + kCrLf;
+        text.words = text.shown;
+    }
+    return text;
 }
 
 // A checked track's part of the pane and its file, read apart from the other tracks.
@@ -41,8 +44,8 @@ struct ShownTrack
 
 } // namespace
 
-QString TrackPane::trackText(const QString& root, const catalogue::ListRow& row,
-                             platform::DirectoryCache& cache, bool narrowScreen)
+TrackPane::Text TrackPane::trackText(const QString& root, const catalogue::ListRow& row,
+                                     platform::DirectoryCache& cache, bool narrowScreen)
 {
     return LeggiTesto(row.pathUnder(root), row, cache, narrowScreen);
 }
@@ -61,7 +64,7 @@ TrackPane TrackPane::build(const QString& root, const catalogue::CheckListModel&
         [&](qsizetype i) {
             const catalogue::ListRow& row = tracks.row(checked.at(i));
             const QString path = row.pathUnder(root);
-            return ShownTrack{LeggiTesto(path, row, cache, narrowScreen),
+            return ShownTrack{LeggiTesto(path, row, cache, narrowScreen).shown,
                               catalogue::TrackResolver::TrovaBrano(path, root, cache)};
         },
         progress);

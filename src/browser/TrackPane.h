@@ -36,9 +36,16 @@ struct TrackPane
     static TrackPane build(const QString& root, const catalogue::CheckListModel& tracks,
                            bool narrowScreen, platform::DirectoryCache& cache,
                            const platform::WorkPool::Progress& progress = {});
-    // A track's text as the pane shows it, without looking for its track file.
-    static QString trackText(const QString& root, const catalogue::ListRow& row,
-                             platform::DirectoryCache& cache, bool narrowScreen);
+    // A track's text as the pane shows it, and its words alone, without the side block (the
+    // same text when it has none).
+    struct Text
+    {
+        QString shown;
+        QString words;
+    };
+    // Without looking for the track's file.
+    static Text trackText(const QString& root, const catalogue::ListRow& row,
+                          platform::DirectoryCache& cache, bool narrowScreen);
 };
 
 } // namespace vastrel::browser
