@@ -94,6 +94,7 @@ BrowsingSession::BrowsingSession(const ModuleState& start, platform::Opener& ope
     connect(&m_albums, &CheckListModel::itemCheck, this, &BrowsingSession::lstAlbum_ItemCheck);
     connect(&m_tracks, &CheckListModel::itemCheck, this, &BrowsingSession::lstBrani_ItemCheck);
     showCommands();
+    offerZoom();
 }
 
 BrowsingSession::~BrowsingSession() = default;
@@ -607,6 +608,20 @@ void BrowsingSession::setSizeMode(SizeMode mode)
     m_state.sizeMode = mode;
     showCommands();
     Q_EMIT changed();
+}
+
+void BrowsingSession::zoomPane(TextZoom::Step step)
+{
+    m_state.textZoom = TextZoom::apply(m_state.textZoom, step);
+    offerZoom();
+    Q_EMIT changed();
+}
+
+// At either end of the range, the step that goes further is not offered.
+void BrowsingSession::offerZoom()
+{
+    offer(Command::ZoomIn, m_state.textZoom < TextZoom::kLargest);
+    offer(Command::ZoomOut, m_state.textZoom > TextZoom::kSmallest);
 }
 
 void BrowsingSession::offer(Command command, bool enabled)

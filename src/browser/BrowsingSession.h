@@ -4,6 +4,7 @@
 #include "MainView.h"
 #include "ModuleState.h"
 #include "Songbook.h"
+#include "TextZoom.h"
 #include "catalogue/CheckListModel.h"
 #include "catalogue/SavedChecks.h"
 #include "catalogue/ShowFilter.h"
@@ -134,6 +135,9 @@ public:
     // The control that takes the focus once the pane mode has changed.
     LayoutControl paneFocus() const;
     void setSizeMode(SizeMode mode);
+    // The text pane's font a step larger or smaller, or back to its normal size; the window
+    // scales the pane and nothing else.
+    void zoomPane(TextZoom::Step step);
     // The frame and the size limits that the window's last layout measured.
     void setWindowMeasures(const LayoutResult& layout);
     // The collection's introductory notes, shown while no album is checked.
@@ -166,6 +170,7 @@ private:
     void offer(Command command, bool enabled);
     bool offerTextCommands(int selectionStart, int selectionLength);
     void showCommands();
+    void offerZoom();
     catalogue::CheckListModel& model(List list);
     SelectMode& selectMode(List list);
     void checkHandler(List list);

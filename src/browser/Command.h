@@ -28,6 +28,9 @@ enum class Command
     Close,
     Print,
     PrintPreview,
+    ZoomIn,
+    ZoomOut,
+    ZoomNormal,
     Count
 };
 

@@ -56,6 +56,12 @@ constexpr Row kRows[] = {
     {.key = Qt::Key_P,
      .modifiers = Qt::ControlModifier | Qt::ShiftModifier,
      .command = PrintPreview},
+    // The text size: "+" takes Shift on some keyboards, and "=" shares its key.
+    {.key = Qt::Key_Plus, .modifiers = Qt::ControlModifier, .command = ZoomIn},
+    {.key = Qt::Key_Plus, .modifiers = Qt::ControlModifier | Qt::ShiftModifier, .command = ZoomIn},
+    {.key = Qt::Key_Equal, .modifiers = Qt::ControlModifier, .command = ZoomIn},
+    {.key = Qt::Key_Minus, .modifiers = Qt::ControlModifier, .command = ZoomOut},
+    {.key = Qt::Key_0, .modifiers = Qt::ControlModifier, .command = ZoomNormal},
 };
 
 bool fits(const Row& row, int key, Qt::KeyboardModifiers held)

@@ -62,7 +62,8 @@ struct MainView
         std::array<CommandState, kCommandCount> all{};
         for (Command always :
              {Command::ToggleOrder, Command::NextPaneMode, Command::SwitchSize, Command::About,
-              Command::Close, Command::Print, Command::PrintPreview})
+              Command::Close, Command::Print, Command::PrintPreview, Command::ZoomIn,
+             Command::ZoomOut, Command::ZoomNormal})
             all[commandIndex(always)].enabled = true;
         return all;
     }();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PaneMode.h"
+#include "TextZoom.h"
 #include "platform/ModifierMask.h"
 
 #include <QSize>
@@ -28,6 +29,8 @@ struct ModuleState
     QString albumNotes;
     QString introNotes;
     QSize screen;
+    // The text pane's font size, in percent of its normal size.
+    int textZoom = TextZoom::kNormal;
 
     // The first values of the start-up sequence, for a program in programFolder on a
     // screen of the given size.

@@ -112,6 +112,7 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     }
     if (o.paneMode)
         m_start.paneMode = *o.paneMode;
+    m_start.textZoom = o.textZoom;
     m_session = std::make_unique<browser::BrowsingSession>(m_start, m_opener);
     // The first use of the main window loads it; each selection refreshes the albums, and
     // the refreshes up to the start-up window share their folder listings.

@@ -173,6 +173,8 @@ StartOptions OptionParser::parse(const QStringList& arguments, QSize screen,
     if (has(u"/TESTI"))
         options.paneMode = browser::PaneMode::TextsOnly;
     options.alphabetical = has(u"/AZ");
+    if (const auto zoom = numericOption(searched, u"/ZOOM:"))
+        options.textZoom = browser::TextZoom::clamp(*zoom);
     options.geometry = geometry(searched, options.halfMode, screen, limits);
     options.positioned = has(u"/X:") || has(u"/Y:");
     options.help = optionText == u"/HELP" || optionText == u"/?" || optionText == u"/H";

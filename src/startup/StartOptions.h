@@ -1,6 +1,7 @@
 #pragma once
 
 #include "browser/PaneMode.h"
+#include "browser/TextZoom.h"
 
 #include <QRect>
 #include <QSize>
@@ -21,6 +22,8 @@ struct StartOptions
     bool halfMode = false;
     std::optional<browser::PaneMode> paneMode;
     bool alphabetical = false;
+    // The text pane's size in percent of its normal size.
+    int textZoom = browser::TextZoom::kNormal;
     // The main window's outer geometry in pixels, after the window's own size limits.
     QRect geometry;
     // A left or top edge was asked for.

@@ -22,6 +22,7 @@ QString Usage::help()
         "  /IMMAGINI        mostra solo le immagini sotto gli elenchi\n"
         "  /TESTI           mostra solo i testi sotto gli elenchi\n"
         "  /AZ              elenca i brani in ordine alfabetico\n"
+        "  /ZOOM:n          testi al n per cento della grandezza normale (50-400)\n"
         "  /L:n /A:n        larghezza e altezza della finestra in pixel\n"
         "  /X:n /Y:n        posizione della finestra in pixel (su Wayland, con X11)\n"
         "  /MAX             finestra ingrandita a tutto schermo\n"

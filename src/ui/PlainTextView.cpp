@@ -353,13 +353,17 @@ void PlainTextView::changeEvent(QEvent* event)
     QAbstractScrollArea::changeEvent(event);
 }
 
+// The column at the left edge stays there, as the line at the top does.
 void PlainTextView::applyFont()
 {
+    QScrollBar* horizontal = horizontalScrollBar();
+    const double column = horizontal->value() / m_geometry.charWidth();
     // Kerning would pull characters off the grid that selection and caret are drawn on.
     m_paintFont = font();
     m_paintFont.setKerning(false);
     m_geometry.setFont(m_paintFont);
     updateScrollBars();
+    horizontal->setValue(int(std::lround(column * m_geometry.charWidth())));
     viewport()->update();
 }
 

@@ -7,8 +7,10 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QTextEdit>
+#include <QWheelEvent>
 #include <algorithm>
 #include <functional>
 
@@ -17,6 +19,8 @@ namespace vastrel::ui {
 namespace {
 
 constexpr auto kInteraction = Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse;
+// The angle of one notch of a mouse wheel, in eighths of a degree.
+constexpr int kNotch = 120;
 
 // The views' own line breaks: CR LF and a lone CR each become one "\n". The runs between
 // CRs are found by Qt's vectorised search and copied whole into a string of the final size;
@@ -93,6 +97,16 @@ protected:
         View::focusOutEvent(e);
         m_report(this, e);
     }
+    // With Ctrl the wheel changes the text's size, and neither scrolls nor zooms the view.
+    void wheelEvent(QWheelEvent* e) override
+    {
+        if (!e->modifiers().testFlag(Qt::ControlModifier)) {
+            View::wheelEvent(e);
+            return;
+        }
+        e->accept();
+        m_report(this, e);
+    }
 
 private:
     Report m_report;
@@ -140,17 +154,57 @@ TextPane::TextPane(QWidget* parent)
 
 void TextPane::setPaneFont(const QFont& font)
 {
+    m_font = font;
+    setZoom(m_zoom);
+}
+
+double TextPane::pointSize() const
+{
+    return m_font.pointSizeF() * m_zoom / 100;
+}
+
+void TextPane::setZoom(int percent)
+{
+    m_zoom = percent;
+    QFont font = m_font;
+    font.setPointSizeF(pointSize());
     m_plain->setFont(font);
     m_rich->setFont(font);
+    if (isRich())
+        rezoomRich();
+}
+
+void TextPane::buildRich()
+{
+    QTextDocument* document = m_rich->document();
+    document->clear();
+    texts::RtfDocumentBuilder::build(texts::RtfReader::parse(m_rtf), *document, m_zoom / 100.0);
+    m_richText = texts::RtfPlainText(*document);
+}
+
+// The document is built again at the new size; its text, and so every position, stays. The
+// selection is put back and the text that was at the top stays there.
+void TextPane::rezoomRich()
+{
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const int top = m_richText.fromDocument(m_rich->cursorForPosition(QPoint(0, 0)).position());
+    const QSignalBlocker quiet(m_rich);
+    buildRich();
+    QTextCursor topCursor = cursorOf(m_rich);
+    topCursor.setPosition(m_richText.toDocument(top));
+    QScrollBar* vertical = m_rich->verticalScrollBar();
+    vertical->setValue(vertical->value() + m_rich->cursorRect(topCursor).top());
+    const int value = vertical->value();
+    setSelection(start, length);
+    vertical->setValue(value);
 }
 
 void TextPane::setContent(const QString& pane, bool wrap)
 {
     if (texts::RtfReader::isRtf(pane)) {
-        QTextDocument* document = m_rich->document();
-        document->clear();
-        texts::RtfDocumentBuilder::build(texts::RtfReader::parse(pane), *document);
-        m_richText = texts::RtfPlainText(*document);
+        m_rtf = pane;
+        buildRich();
         m_rich->moveCursor(QTextCursor::Start);
         const QSignalBlocker quiet(m_plain);
         m_plain->setText(QString());
@@ -163,6 +217,7 @@ void TextPane::setContent(const QString& pane, bool wrap)
         const QSignalBlocker quiet(m_rich);
         m_rich->clear();
     }
+    m_rtf.clear();
     m_richText = texts::RtfPlainText();
     m_plain->setText(withViewLineBreaks(pane), wrap);
     m_stack->setCurrentWidget(m_plain);
@@ -248,6 +303,14 @@ void TextPane::viewEvent(QWidget* view, QEvent* event)
         if (view == this->view())
             Q_EMIT focusOut();
         break;
+    case QEvent::Wheel: {
+        m_wheelAngle += static_cast<QWheelEvent*>(event)->angleDelta().y();
+        const int notches = m_wheelAngle / kNotch;
+        m_wheelAngle -= notches * kNotch;
+        if (notches != 0)
+            Q_EMIT zoomWheel(notches);
+        break;
+    }
     default:
         break;
     }

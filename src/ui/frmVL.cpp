@@ -34,6 +34,7 @@ using browser::KeyMap;
 using browser::Pointer;
 using browser::SelectMode;
 using browser::SizeMode;
+using browser::TextZoom;
 using List = BrowsingSession::List;
 
 namespace {
@@ -222,6 +223,15 @@ void frmVL::run(Command command)
     case Command::PrintPreview:
         SongbookPrint(m_dialogs, this).preview(m_session.songbook());
         break;
+    case Command::ZoomIn:
+        m_session.zoomPane(TextZoom::Step::Larger);
+        break;
+    case Command::ZoomOut:
+        m_session.zoomPane(TextZoom::Step::Smaller);
+        break;
+    case Command::ZoomNormal:
+        m_session.zoomPane(TextZoom::Step::Normal);
+        break;
     case Command::Count:
         break;
     }
@@ -241,6 +251,10 @@ void frmVL::connectTextPane()
                         &TextPane::mouseDown, &TextPane::mouseUp})
         connect(pane, signal, this, &frmVL::refreshTextCommands);
     connect(pane, &TextPane::keyDown, this, &frmVL::txtBrani_KeyDown);
+    connect(pane, &TextPane::zoomWheel, this, [this](int notches) {
+        for (int i = 0; i < std::abs(notches); ++i)
+            trigger(notches > 0 ? Command::ZoomIn : Command::ZoomOut);
+    });
     connect(pane, &TextPane::focusIn, this, [this] { setDefaultButtonWithdrawn(true); });
     connect(pane, &TextPane::focusOut, this, [this] { setDefaultButtonWithdrawn(false); });
 }
@@ -295,6 +309,7 @@ void frmVL::Form_Load()
     ui.cmdCercaTesto->setIcon(ui.cmdCercaBrano->icon());
     ui.cmdSelAlbum->setIcon(ui.cmdSelTesto->icon());
     ui.cmdSelBrani->setIcon(ui.cmdSelTesto->icon());
+    drawZoom();
     m_session.openTempFolder();
 }
 
@@ -420,6 +435,7 @@ void frmVL::draw()
 {
     const browser::MainView& view = m_session.mainView();
     drawPane();
+    drawZoom();
     setCaption(ui.lblAlbum, view.albumsCaption);
     ui.lstAlbum->setPlaceholderText(view.albumsPlaceholder);
     setCaption(ui.lblBrani, view.tracksCaption);
@@ -465,6 +481,15 @@ void frmVL::drawPane()
     ui.txtBrani->setContent(view.pane, view.paneWraps);
     m_session.paneShown(ui.txtBrani->plainText(), ui.txtBrani->selectionStart(),
                         ui.txtBrani->selectionLength());
+}
+
+// The pane's text is scaled, and nothing else: the layout and the positions stay.
+void frmVL::drawZoom()
+{
+    if (state().textZoom == m_zoomShown)
+        return;
+    m_zoomShown = state().textZoom;
+    ui.txtBrani->setZoom(m_zoomShown);
 }
 
 void frmVL::drawPicture()

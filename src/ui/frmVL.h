@@ -94,6 +94,7 @@ private:
     void drawCommands();
     void drawSelectMode(QPushButton* button, browser::SelectMode mode, browser::SelectMode& shown);
     void drawPane();
+    void drawZoom();
     void drawPicture();
     void setCaption(QLabel* label, const QString& caption);
     void fitCaption(QLabel* label);
@@ -124,6 +125,7 @@ private:
     browser::SelectMode m_tracksModeShown = browser::SelectMode::Select;
     quint64 m_paneRevision = 0;
     quint64 m_pictureRevision = 0;
+    int m_zoomShown = browser::TextZoom::kNormal;
     browser::Pointer m_pointerShown = browser::Pointer::Default;
 };
 
