@@ -31,6 +31,7 @@ enum class Command
     ZoomIn,
     ZoomOut,
     ZoomNormal,
+    Read,
     Count
 };
 

@@ -62,6 +62,7 @@ constexpr Row kRows[] = {
     {.key = Qt::Key_Equal, .modifiers = Qt::ControlModifier, .command = ZoomIn},
     {.key = Qt::Key_Minus, .modifiers = Qt::ControlModifier, .command = ZoomOut},
     {.key = Qt::Key_0, .modifiers = Qt::ControlModifier, .command = ZoomNormal},
+    {.key = Qt::Key_L, .modifiers = Qt::ControlModifier, .command = Read},
 };
 
 bool fits(const Row& row, int key, Qt::KeyboardModifiers held)

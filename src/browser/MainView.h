@@ -63,7 +63,7 @@ struct MainView
         for (Command always :
              {Command::ToggleOrder, Command::NextPaneMode, Command::SwitchSize, Command::About,
               Command::Close, Command::Print, Command::PrintPreview, Command::ZoomIn,
-             Command::ZoomOut, Command::ZoomNormal})
+              Command::ZoomOut, Command::ZoomNormal, Command::Read})
             all[commandIndex(always)].enabled = true;
         return all;
     }();

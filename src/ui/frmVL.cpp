@@ -10,6 +10,7 @@
 #include "browser/SizeSwitch.h"
 #include "browser/WindowLimits.h"
 #include "frmInfo.h"
+#include "frmLeggio.h"
 #include "platform/Dialogs.h"
 
 #include <QAction>
@@ -20,6 +21,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -231,6 +233,9 @@ void frmVL::run(Command command)
         break;
     case Command::ZoomNormal:
         m_session.zoomPane(TextZoom::Step::Normal);
+        break;
+    case Command::Read:
+        openReadingView();
         break;
     case Command::Count:
         break;
@@ -772,6 +777,23 @@ QPoint frmVL::aboutPosition(const QRect& main, QSize about, QSize screen, int bo
     top = std::min(top, screen.height() - about.height());
     top = std::max(top, 0);
     return {left, top};
+}
+
+// The reading view is modal: the window cannot change while it is open, and gets back its
+// focus when it closes.
+void frmVL::openReadingView()
+{
+    browser::Songbook book = m_session.songbook();
+    if (book.isEmpty())
+        return;
+    auto* reading = new frmLeggio(std::move(book), ui.txtBrani->pointSize(), this);
+    reading->setWindowIcon(windowIcon());
+    connect(reading, &frmLeggio::closed, this, [this, focus = QPointer<QWidget>(focusWidget())] {
+        activateWindow();
+        if (focus)
+            focus->setFocus();
+    });
+    reading->open(screen());
 }
 
 // The About picture is hidden while the About window is open. Back from it, the main window

@@ -64,6 +64,9 @@ public:
     void cmdSelTesto_Click();
     void chkOrdinaAZ_Click();
     void imgInfo_MouseDown();
+    // The reading view over the whole screen, on what the pane shows; back from it, the
+    // window is as it was. Nothing to show gives a beep.
+    void openReadingView();
     // Gives a command as its button or its key does: only while the session offers it.
     void trigger(browser::Command command);
     static QPoint aboutPosition(const QRect& main, QSize about, QSize screen, int border,
