@@ -86,6 +86,27 @@ private Q_SLOTS:
         QCOMPARE(o.geometry, geometry);
     }
 
+    // The text pane's size in percent, read as the other numbers are and kept to 50..400.
+    void zoom_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("percent");
+        QTest::newRow("none") << QStringList{"/AZ"} << 100;
+        QTest::newRow("150, in lower case") << QStringList{"/zoom:150", "/2"} << 150;
+        QTest::newRow("with blanks inside") << QStringList{"/ZOOM: 1 2 5"} << 125;
+        QTest::newRow("too large") << QStringList{"/ZOOM:9999"} << 400;
+        QTest::newRow("no number") << QStringList{"/ZOOM:x"} << 50;
+        QTest::newRow("inside the root value") << QStringList{"/ROOT:/dischi/ZOOM:200"} << 100;
+    }
+
+    void zoom()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, percent);
+        const QSize any(1, 1);
+        QCOMPARE(OptionParser::parse(arguments, any, {any, any, any}, "/").textZoom, percent);
+    }
+
     // Without the root option, a folder handed over as a file manager hands it (a path or a
     // file:// URI) is the root candidate, and it is no option text ("/MAX" still counts
     // anywhere). The collection holds "Dischi/Testi/2000/max e più" and "a file"; "~"

@@ -4,6 +4,7 @@
 #include "support/PictureFiles.h"
 #include "support/RunningProgram.h"
 #include "ui/CheckList.h"
+#include "ui/TextPane.h"
 #include "ui/frmInfo.h"
 #include "ui/frmVL.h"
 
@@ -28,7 +29,7 @@ private Q_SLOTS:
             .marker("01 - A.VL", "[1983] Due\\Brani\\01 - B.mp3");
         c.album("[1983] Due").text("01 - B.txt").track("01 - B.mp3");
         RunningProgram p({"/ROOT:" + c.root(), "/L:700", "/A:400", "/X:10", "/Y:20", "/AZ",
-                          "/DUPLICATI", "/TESTI"});
+                          "/DUPLICATI", "/TESTI", "/ZOOM:150"});
         QVERIFY(p.started() && p.window().isVisible() && p.startUpClicks() == 1);
         QCOMPARE(p.module().state().collectionRoot, c.root());
         QCOMPARE(p.window().frameGeometry(), QRect(10, 20, 700, 400));
@@ -37,6 +38,7 @@ private Q_SLOTS:
         QVERIFY(ui.chkOrdinaAZ->isChecked());
         QCOMPARE(ui.lstAlbum->rows()->count(), 1);
         QCOMPARE(p.module().state().paneMode, vastrel::browser::PaneMode::TextsOnly);
+        QCOMPARE(ui.txtBrani->pointSize(), 9 * 1.5);
     }
 
     // The About window, a tool window, sits centred on the screen with its frame; then the
