@@ -17,6 +17,7 @@
 #include "startup/ModVL.h"
 #include "ui/TextPane.h"
 #include "ui/WidgetDialogs.h"
+#include "ui/frmLeggio.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -186,6 +187,46 @@ Workload songbookWorkload(BenchWindow& w, const QString& pdf)
             3};
 }
 
+// Ctrl+L on 200 checked tracks of 17 albums: from the key to the reading view painted full
+// screen, every song laid out.
+Workload readingWorkload(BenchWindow& w)
+{
+    using vastrel::ui::frmLeggio;
+    return {QStringLiteral("reading view opens on 200 checked tracks"),
+            {},
+            [&w] {
+                w.window().trigger(vastrel::browser::Command::Read);
+                auto* reading = w.window().findChild<frmLeggio*>();
+                if (!reading || reading->place().songCount() != 200)
+                    qFatal("the reading view does not show the tracks");
+                reading->repaint();
+            },
+            [&w] {
+                delete w.window().findChild<frmLeggio*>();
+                w.listAlbums(17);
+                w.checkTracks(200);
+            }};
+}
+
+// Ctrl+plus on the pane holding 3 MB of track texts: from the key to the pane painted.
+Workload zoomWorkload(BenchWindow& w)
+{
+    const QString pane = threeMegabytePane();
+    return {QStringLiteral("zoom step on a 3 MB pane"),
+            {},
+            [&w] {
+                w.window().trigger(vastrel::browser::Command::ZoomIn);
+                w.ui().txtBrani->repaint();
+                if (w.session().state().textZoom != 110)
+                    qFatal("the pane was not zoomed");
+            },
+            [&w, pane] {
+                w.window().trigger(vastrel::browser::Command::ZoomNormal);
+                w.ui().txtBrani->setContent(pane);
+                w.ui().txtBrani->repaint();
+            }};
+}
+
 Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
 {
     return {QStringLiteral("start-up to the main window shown") + size,
@@ -244,6 +285,8 @@ void runCollection(const QString& root, int albums, const QString& size, const Q
     if (tracks) {
         workloads += trackWorkloads(w, rootBytes, size, albums);
         workloads.append(songbookWorkload(w, songbook));
+        workloads.append(readingWorkload(w));
+        workloads.append(zoomWorkload(w));
         // Last on this window: it leaves the window at its smallest size.
         workloads.append(paneWorkload(w));
     }
