@@ -7,6 +7,9 @@
 #include "support/Collection.h"
 
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <chrono>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -260,6 +263,27 @@ private Q_SLOTS:
                                       .at(i % listing->size()));
         QCOMPARE(cache.resolve(c.path("x/D.TXT")), c.path("x/d.txt"));
         QCOMPARE(cache.resolve(c.path("x/B.TXT")), std::nullopt);
+    }
+
+    // Progress counts the items done, not the ranges handed out: on a slow share a range
+    // takes seconds, and a bar that stays at nought meanwhile says nothing.
+    void progressCountsEachItemDone()
+    {
+        const int previous = WorkPool::setThreads(2);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        std::atomic<bool> seen = false;
+        WorkPool::run(
+            64,
+            [&](qsizetype i) {
+                while (i > 0 && !seen && std::chrono::steady_clock::now() < deadline)
+                    QThread::msleep(1);
+            },
+            [&](qsizetype done, qsizetype) {
+                if (done > 0 && std::chrono::steady_clock::now() < deadline)
+                    seen = true;
+            });
+        WorkPool::setThreads(previous);
+        QVERIFY(seen);
     }
 
     // Natively where the session is; X11 only for a position, which Wayland does not let a
