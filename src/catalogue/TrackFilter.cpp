@@ -7,6 +7,8 @@
 #include "platform/TextCase.h"
 #include "platform/TextDecoder.h"
 
+#include <utility>
+
 namespace vastrel::catalogue {
 
 using platform::DirectoryCache;
@@ -47,7 +49,7 @@ qsizetype markerOf(const TrackFilter::Brani& brani, QStringView stem)
             return i;
         namesakes.append(i);
     }
-    for (const qsizetype i : namesakes) {
+    for (const qsizetype i : std::as_const(namesakes)) {
         if (brani.listing->isFile(i))
             return i;
     }

@@ -30,9 +30,6 @@ char16_t unit(char c)
     return uchar(c);
 }
 
-// An entry whose kind one thread is asking; the others wait for its answer.
-constexpr auto kAsking = EntryKind(0xFF);
-
 } // namespace
 
 template <typename Name> quint64 Listing::keyOf(Name name)
@@ -88,9 +85,9 @@ void Listing::sort()
     });
 }
 
-EntryKind Listing::kind(qsizetype i) const
+// The first thread to ask asks the folder; the others wait for its answer.
+EntryKind Listing::ask(qsizetype i) const
 {
-    // The one field that changes once the listing is shared.
     std::atomic_ref kind(const_cast<EntryKind&>(m_entries.at(i).kind));
     for (EntryKind k = kind.load(std::memory_order_acquire);;
          k = kind.load(std::memory_order_acquire)) {
@@ -109,13 +106,6 @@ EntryKind Listing::kind(qsizetype i) const
             return k;
         }
     }
-}
-
-EntryKind Listing::knownKind(qsizetype i) const
-{
-    const EntryKind k = std::atomic_ref(const_cast<EntryKind&>(m_entries.at(i).kind))
-                            .load(std::memory_order_acquire);
-    return k == kAsking ? EntryKind::Unknown : k;
 }
 
 // The names equal to the wanted one but for letter case sit together in listing order, the

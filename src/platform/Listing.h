@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <atomic>
 #include <string>
 
 namespace vastrel::platform {
@@ -46,9 +47,19 @@ public:
         return QStringView(m_names).sliced(e.offset, e.length);
     }
     // The kind, asked of the folder when the listing left it out.
-    EntryKind kind(qsizetype i) const;
+    EntryKind kind(qsizetype i) const
+    {
+        const EntryKind k = knownKind(i);
+        return k == EntryKind::Unknown ? ask(i) : k;
+    }
     // The kind as far as it is known, without asking: Unknown when left out.
-    EntryKind knownKind(qsizetype i) const;
+    EntryKind knownKind(qsizetype i) const
+    {
+        // The one field that changes once the listing is shared.
+        const EntryKind k = std::atomic_ref(const_cast<EntryKind&>(m_entries.at(i).kind))
+                                .load(std::memory_order_acquire);
+        return k == kAsking ? EntryKind::Unknown : k;
+    }
     bool isFile(qsizetype i) const { return kind(i) == EntryKind::File; }
     bool isFolder(qsizetype i) const { return kind(i) == EntryKind::Folder; }
     bool isVisible(qsizetype i) const { return isFile(i) || isFolder(i); }
@@ -63,6 +74,10 @@ public:
     bool startsWith(qsizetype i, QStringView upperPrefix) const;
 
 private:
+    // An entry whose kind one thread is asking; the others wait for its answer.
+    static constexpr auto kAsking = EntryKind(0xFF);
+
+    EntryKind ask(qsizetype i) const;
     qsizetype find(QStringView name, bool filesOnly) const;
     bool fits(qsizetype i, bool filesOnly) const { return filesOnly ? isFile(i) : isVisible(i); }
     qsizetype firstFitting(qsizetype from, qsizetype end, bool filesOnly) const;
