@@ -32,6 +32,40 @@ void spread(qsizetype count, int threads, const std::function<void(qsizetype)>& 
     }
 }
 
+// Letter case ignored, without a copy of the name: the floors on a local disk stay system calls.
+bool hasExtension(const QByteArray& name, const char* extension)
+{
+    const qsizetype n = qsizetype(qstrlen(extension));
+    return name.size() >= n &&
+           qstrnicmp(name.constData() + name.size() - n, extension, size_t(n)) == 0;
+}
+
+bool isPicture(const QByteArray& name)
+{
+    return hasExtension(name, ".JPG") || hasExtension(name, ".GIF") || hasExtension(name, ".BMP");
+}
+
+// The kind of an entry that the listing left without one.
+void askKind(const QByteArray& folder, const BareWalk::Entry& entry)
+{
+    struct stat st;
+    if (!entry.typed)
+        ::stat((folder + '/' + entry.name).constData(), &st);
+}
+
+// The first entry that fits, if it has no kind yet: the one question that decides whether
+// a folder holds such a file at all.
+void askFirst(const QByteArray& folder, const QList<BareWalk::Entry>& entries,
+              const std::function<bool(const QByteArray&)>& fits)
+{
+    for (const BareWalk::Entry& e : entries) {
+        if (fits(e.name)) {
+            askKind(folder, e);
+            return;
+        }
+    }
+}
+
 // One track of the track checks: its text, and its file or the one its marker names.
 void checkTrack(const QByteArray& root, const QByteArray& folder, const QByteArray& name)
 {
@@ -54,18 +88,18 @@ void checkTrack(const QByteArray& root, const QByteArray& folder, const QByteArr
 
 } // namespace
 
-QList<QByteArray> BareWalk::listFolder(const QByteArray& path)
+QList<BareWalk::Entry> BareWalk::listFolder(const QByteArray& path)
 {
-    QList<QByteArray> names;
+    QList<Entry> entries;
     DIR* dir = ::opendir(path.constData());
     if (dir == nullptr)
-        return names;
+        return entries;
     while (const dirent* d = ::readdir(dir)) {
         if (d->d_name[0] != '.')
-            names.append(QByteArray(d->d_name));
+            entries.append({QByteArray(d->d_name), d->d_type == DT_REG || d->d_type == DT_DIR});
     }
     ::closedir(dir);
-    return names;
+    return entries;
 }
 
 qsizetype BareWalk::readStart(const QByteArray& path, qsizetype n)
@@ -121,13 +155,19 @@ void BareWalk::readTrack(const QByteArray& path)
     ::close(fd);
 }
 
-void BareWalk::albumRefresh(const QByteArray& root, bool brani, int threads)
+void BareWalk::albumRefresh(const QByteArray& root, int filter, int threads)
 {
-    const QList<QByteArray> albums = listFolder(root);
+    const QList<Entry> albums = listFolder(root);
     spread(albums.size(), threads, [&](qsizetype i) {
-        listFolder(root + albums[i] + "/Testi");
-        if (brani)
-            listFolder(root + albums[i] + "/Brani");
+        const QByteArray testi = root + albums[i].name + "/Testi";
+        askFirst(testi, listFolder(testi),
+                 [](const QByteArray& n) { return hasExtension(n, ".TXT"); });
+        if (filter == 0 || filter == 1) {
+            const QByteArray brani = root + albums[i].name + "/Brani";
+            askFirst(brani, listFolder(brani), [filter](const QByteArray& n) {
+                return hasExtension(n, ".VL") == (filter == 0);
+            });
+        }
     });
 }
 
@@ -135,12 +175,19 @@ void BareWalk::checkedAlbums(const QByteArray& root, const QList<QByteArray>& al
 {
     spread(albums.size(), threads, [&](qsizetype i) {
         const QByteArray folder = root + albums[i];
-        listFolder(folder + "/Testi");
-        for (const QByteArray& name : listFolder(folder + "/Brani")) {
-            if (name.endsWith(".VL"))
-                readStart(folder + "/Brani/" + name, 4096);
+        // The texts become rows; the note is read, which says what it is.
+        for (const Entry& e : listFolder(folder + "/Testi")) {
+            if (!e.typed && hasExtension(e.name, ".TXT") && qstricmp(e.name, "NOTA.TXT") != 0)
+                askKind(folder + "/Testi", e);
         }
-        listFolder(folder + "/Immagini");
+        for (const Entry& e : listFolder(folder + "/Brani")) {
+            if (e.name.endsWith(".VL"))
+                readStart(folder + "/Brani/" + e.name, 4096);
+        }
+        for (const Entry& e : listFolder(folder + "/Immagini")) {
+            if (!e.typed && isPicture(e.name))
+                askKind(folder + "/Immagini", e);
+        }
         readWhole(folder + "/Testi/Nota.txt");
     });
 }
@@ -148,13 +195,13 @@ void BareWalk::checkedAlbums(const QByteArray& root, const QList<QByteArray>& al
 void BareWalk::checkedTracks(const QByteArray& root, const QList<QByteArray>& albums, int threads)
 {
     // The listings first, then each track on its own, so that one album's tracks are spread too.
-    std::vector<QList<QByteArray>> listed(albums.size());
+    std::vector<QList<Entry>> listed(albums.size());
     spread(albums.size(), threads,
            [&](qsizetype i) { listed[i] = listFolder(root + albums[i] + "/Brani"); });
     std::vector<std::pair<QByteArray, QByteArray>> tracks;
     for (qsizetype i = 0; i < albums.size(); ++i) {
-        for (const QByteArray& name : listed[i])
-            tracks.emplace_back(root + albums[i], name);
+        for (const Entry& e : listed[i])
+            tracks.emplace_back(root + albums[i], e.name);
     }
     spread(qsizetype(tracks.size()), threads,
            [&](qsizetype t) { checkTrack(root, tracks[t].first, tracks[t].second); });

@@ -50,6 +50,7 @@ void BenchWindow::setShowFilterQuietly(vastrel::catalogue::ShowFilter filter)
 
 void BenchWindow::listAlbums(int count)
 {
+    setShowFilterQuietly(vastrel::catalogue::ShowFilter::Everything);
     setAlbumsQuietly(count, true);
     session().recordModifiers(vastrel::browser::BrowsingSession::kBulkChange);
     session().lstAlbum_ItemCheck(-1);

@@ -26,7 +26,7 @@ public:
     void setTracksQuietly(bool checked);
     // The show filter changed without a refresh, as while a gesture is under way.
     void setShowFilterQuietly(vastrel::catalogue::ShowFilter filter);
-    // Lists the tracks of the first count albums.
+    // Lists every track of the first count albums ("Tutto").
     void listAlbums(int count);
     // Checks the first count tracks, with one rebuild of the pane.
     void checkTracks(int count);

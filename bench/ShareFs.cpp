@@ -1,11 +1,14 @@
 // A network share for the benchmarks: a source folder passed through FUSE, read-only, where
 // every request waits a fixed time before it is answered, as a round trip to a NAS does.
 // Lookups and attributes keep the kernel's default caching of one second, as a share's do.
-// Usage: vastrel_sharefs MS SOURCE MOUNTPOINT [FUSE options]
-// It stays in the foreground and prints "ready" once the kernel has connected.
+// Usage: vastrel_sharefs [--untyped] MS SOURCE MOUNTPOINT [FUSE options]
+// --untyped lists names without their types (DT_UNKNOWN), as several network clients do.
+// It stays in the foreground and prints "ready" once the kernel has connected; each line
+// "count" on its standard input is answered with the number of requests answered so far.
 
 #define FUSE_USE_VERSION 35
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
@@ -25,11 +28,24 @@ namespace {
 
 std::string source;
 std::chrono::milliseconds latency;
+bool untyped = false;
+std::atomic<long> requests = 0;
 
 // Every request pays the round trip, also one that fails.
 void roundTrip()
 {
+    ++requests;
     std::this_thread::sleep_for(latency);
+}
+
+// Answers "count" with the requests so far, for as long as standard input stays open.
+void answerCounts()
+{
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin)) {
+        std::printf("%ld\n", requests.load());
+        std::fflush(stdout);
+    }
 }
 
 std::string local(const char* path)
@@ -68,12 +84,13 @@ int shareReaddir(const char*, void* buffer, fuse_fill_dir_t fill, off_t, fuse_fi
     roundTrip();
     DIR* dir = reinterpret_cast<DIR*>(fi->fh); // NOLINT(performance-no-int-to-ptr): FUSE's handle
     ::rewinddir(dir);
-    // The entry types go along, as a share's listing carries them: no lookup to learn them.
+    // The entry types go along, as most shares' listings carry them: no lookup to learn
+    // them. Without them, whoever needs an entry's kind looks the entry up.
     struct stat st = {};
     while (const dirent* d = ::readdir(dir)) {
         st.st_ino = d->d_ino;
         st.st_mode = DTTOIF(d->d_type);
-        if (fill(buffer, d->d_name, &st, 0, fuse_fill_dir_flags(0)) != 0)
+        if (fill(buffer, d->d_name, untyped ? nullptr : &st, 0, fuse_fill_dir_flags(0)) != 0)
             return -ENOMEM;
     }
     return 0;
@@ -120,6 +137,7 @@ void* shareInit(fuse_conn_info* conn, fuse_config*)
     conn->congestion_threshold = 48;
     std::puts("ready");
     std::fflush(stdout);
+    std::thread(answerCounts).detach();
     return nullptr;
 }
 
@@ -127,8 +145,13 @@ void* shareInit(fuse_conn_info* conn, fuse_config*)
 
 int main(int argc, char* argv[])
 {
+    const char* program = argv[0];
+    untyped = argc > 1 && std::string(argv[1]) == "--untyped";
+    if (untyped)
+        --argc, ++argv;
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s MS SOURCE MOUNTPOINT [FUSE options]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s [--untyped] MS SOURCE MOUNTPOINT [FUSE options]\n",
+                     program);
         return 2;
     }
     latency = std::chrono::milliseconds(std::atoi(argv[1]));
@@ -150,8 +173,8 @@ int main(int argc, char* argv[])
     // Enough worker threads for every request of 16 readers and the kernel's read-ahead.
     std::string options =
         "ro,fsname=vastrel_share,subtype=vastrel,max_threads=64,max_idle_threads=64";
-    std::vector<char*> args = {argv[0], argv[3], const_cast<char*>("-f"), const_cast<char*>("-o"),
-                               options.data()};
+    std::vector<char*> args = {const_cast<char*>(program), argv[3], const_cast<char*>("-f"),
+                               const_cast<char*>("-o"), options.data()};
     args.insert(args.end(), argv + 4, argv + argc);
     return fuse_main(int(args.size()), args.data(), &ops, nullptr);
 }

@@ -66,12 +66,15 @@ QString ShareMount::unavailable()
     return {};
 }
 
-ShareMount::ShareMount(const QString& source, int latencyMs)
+ShareMount::ShareMount(const QString& source, int latencyMs, bool untyped)
     : m_point(QDir::tempPath() + QStringLiteral("/vastrel-share-XXXXXX"))
 {
     // Should this process die without a word, the share is told to unmount itself.
     m_fs.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    m_fs.start(kShareFs, {QString::number(latencyMs), source, m_point.path()});
+    QStringList arguments = {QString::number(latencyMs), source, m_point.path()};
+    if (untyped)
+        arguments.prepend(QStringLiteral("--untyped"));
+    m_fs.start(kShareFs, arguments);
     while (!m_fs.canReadLine() && m_fs.waitForReadyRead(kMountWaitMs)) {
     }
     if (m_fs.readLine().trimmed() != "ready") {
@@ -92,6 +95,15 @@ ShareMount::ShareMount(const QString& source, int latencyMs)
 ShareMount::~ShareMount()
 {
     unmount();
+}
+
+long ShareMount::requests()
+{
+    m_fs.write("count\n");
+    m_fs.waitForBytesWritten();
+    while (!m_fs.canReadLine() && m_fs.waitForReadyRead(kMountWaitMs)) {
+    }
+    return m_fs.readLine().trimmed().toLong();
 }
 
 QString ShareMount::root() const

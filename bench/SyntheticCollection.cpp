@@ -67,8 +67,15 @@ void writeTrack(const QString& path, const QByteArray& content, qint64 size)
 
 } // namespace
 
-SyntheticCollection::SyntheticCollection(const Shape& shape) : m_shape(shape)
+SyntheticCollection::SyntheticCollection(const Shape& shape, const QString& folder) : m_shape(shape)
 {
+    if (folder.isEmpty()) {
+        m_dir.emplace();
+        m_root = m_dir->path() + u'/';
+    } else {
+        makeFolder(folder);
+        m_root = folder + u'/';
+    }
     for (int i = 0; i < shape.albums; ++i)
         writeAlbum(i);
 }

@@ -3,9 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QTemporaryDir>
+#include <optional>
 
 // A generated collection for benchmarks: albums of tracks with texts, track files,
-// duplicate markers in a tenth of the tracks and pictures, in a temporary folder.
+// duplicate markers in a tenth of the tracks and pictures, in a temporary folder or in a
+// folder given, which it is left in.
 class SyntheticCollection
 {
 public:
@@ -21,9 +23,9 @@ public:
         bool realAudio = false;
     };
 
-    explicit SyntheticCollection(const Shape& shape);
+    explicit SyntheticCollection(const Shape& shape, const QString& folder = QString());
 
-    QString root() const { return m_dir.path() + u'/'; }
+    QString root() const { return m_root; }
     const Shape& shape() const { return m_shape; }
     static QString albumName(int i);
     static QString trackName(int t);
@@ -34,6 +36,7 @@ public:
 private:
     void writeAlbum(int i);
 
-    QTemporaryDir m_dir;
+    std::optional<QTemporaryDir> m_dir; // when no folder was given
+    QString m_root;
     Shape m_shape;
 };

@@ -1,9 +1,13 @@
 // Benchmarks of the program's interactions, each next to its file-system floor measured in
 // the same run. Usage: vastrel_bench [--albums N[,N...]] [--only TEXT[|TEXT...]] [--audio]
-// [--share-latency MS]
+// [--share-latency MS [--share-untyped]]
 // (--audio: the track files are real-sized VBR MP3 and FLAC files instead of small MPEG ones;
 // --share-latency: through a simulated network share answering each request after MS ms,
-// 3,000 albums unless --albums says otherwise)
+// 3,000 albums unless --albums says otherwise; --share-untyped: its listings leave the entries'
+// types out)
+// For scripts/check-share: vastrel_bench --make-collection FOLDER [--albums N] leaves a
+// collection in FOLDER, and vastrel_bench --collection FOLDER runs the share's workloads on
+// the collection there, as a real network client serves it.
 
 #include "BareWalk.h"
 #include "BenchWindow.h"
@@ -76,7 +80,7 @@ QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QSt
     for (int filter : {0, 1, 2}) {
         list.append(
             {QStringLiteral("Aggiorna, filter %1").arg(filter) + size,
-             [root, filter](int threads) { BareWalk::albumRefresh(root, filter != 2, threads); },
+             [root, filter](int threads) { BareWalk::albumRefresh(root, filter, threads); },
              [&w] { w.window().Aggiorna(); },
              [&w, filter] { w.setShowFilterQuietly(vastrel::catalogue::showFilterAt(filter)); }});
     }
@@ -84,7 +88,7 @@ QList<Workload> albumWorkloads(BenchWindow& w, const QByteArray& root, const QSt
     // From "Tutto" to "Solo Originali", which lists every Brani folder as the floor does.
     list.append({QStringLiteral("show-filter change, 50 albums checked") + size,
                  [root, fifty](int threads) {
-                     BareWalk::albumRefresh(root, true, threads);
+                     BareWalk::albumRefresh(root, 1, threads);
                      BareWalk::checkedAlbums(root, fifty, threads);
                  },
                  [&w] { w.ui().cboMostra->setCurrentIndex(1); },
@@ -230,7 +234,7 @@ Workload zoomWorkload(BenchWindow& w)
 Workload startUpWorkload(const QString& root, const QByteArray& rootBytes, const QString& size)
 {
     return {QStringLiteral("start-up to the main window shown") + size,
-            [rootBytes](int threads) { BareWalk::albumRefresh(rootBytes, false, threads); },
+            [rootBytes](int threads) { BareWalk::albumRefresh(rootBytes, 2, threads); },
             [root] {
                 vastrel::ui::WidgetDialogs dialogs;
                 vastrel::platform::DesktopOpener opener;
@@ -268,10 +272,11 @@ void rowBudget(BenchWindow& w, const QString& size)
         });
 }
 
-// Runs the workloads on the collection seen at root: its own folder, or a share of it. A
-// collection above kTrackWorkloadsUpTo albums runs the album refreshes and start-up only.
+// Runs the workloads on the collection seen at root: its own folder, or a share of it, whose
+// answered requests requests() counts where it can. A collection above kTrackWorkloadsUpTo
+// albums runs the album refreshes and start-up only.
 void runCollection(const QString& root, int albums, const QString& size, const QStringList& args,
-                   bool share)
+                   bool share, const std::function<long()>& requests = {})
 {
     const QByteArray rootBytes = QFile::encodeName(root);
     BenchWindow w(root);
@@ -297,11 +302,38 @@ void runCollection(const QString& root, int albums, const QString& size, const Q
             workload.runs = std::min(workload.runs, kLargeRuns);
     }
     if (share) {
-        runShareWorkloads(workloads);
+        runShareWorkloads(workloads, requests);
     } else {
         vastrel::platform::WorkPool::chooseFor(root);
         runWorkloads(workloads, vastrel::platform::WorkPool::threads());
     }
+}
+
+SyntheticCollection::Shape shapeOf(int albums, const QStringList& args)
+{
+    SyntheticCollection::Shape shape;
+    shape.albums = albums;
+    shape.realAudio = args.contains(QStringLiteral("--audio"));
+    return shape;
+}
+
+// --make-collection FOLDER: the collection of a run, left in FOLDER for a share to serve.
+int makeCollection(const QString& folder, int albums, const QStringList& args)
+{
+    const SyntheticCollection collection(shapeOf(albums, args), folder);
+    std::printf("%d albums of 12 tracks in %s\n", albums, qPrintable(collection.root()));
+    return 0;
+}
+
+// --collection FOLDER: the share's workloads on a collection that a real client serves.
+int runMounted(const QString& folder, const QStringList& args)
+{
+    const QString root = folder.endsWith(u'/') ? folder : folder + u'/';
+    std::printf("\nThe collection in %s, through its share\n", qPrintable(root));
+    std::fflush(stdout);
+    // Every album it holds; the track workloads list them all.
+    runCollection(root, kTrackWorkloadsUpTo, QString(), args, true);
+    return 0;
 }
 
 } // namespace
@@ -312,8 +344,15 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
+    const QString made = option(args, QStringLiteral("--make-collection"));
+    if (!made.isNull())
+        return makeCollection(made, sizesOption(args, {3000}).value(0), args);
+    const QString mounted = option(args, QStringLiteral("--collection"));
+    if (!mounted.isNull())
+        return runMounted(mounted, args);
     const QString latencyOption = option(args, QStringLiteral("--share-latency"));
     int latency = latencyOption.isNull() ? -1 : latencyOption.toInt();
+    const bool untyped = args.contains(QStringLiteral("--share-untyped"));
     const auto noShare = [&latency](const QString& why) {
         std::printf("No simulated share: %s; the benchmark runs on the local disk.\n",
                     qPrintable(why));
@@ -325,9 +364,7 @@ int main(int argc, char* argv[])
          sizesOption(args, latency >= 0 ? QList<int>{3000} : QList<int>{1000, 10000})) {
         std::printf("\n%d albums of 12 tracks (generating...)\n", albums);
         std::fflush(stdout);
-        SyntheticCollection::Shape shape;
-        shape.albums = albums;
-        shape.realAudio = args.contains(QStringLiteral("--audio"));
+        const SyntheticCollection::Shape shape = shapeOf(albums, args);
         QElapsedTimer generating;
         generating.start();
         const SyntheticCollection collection(shape);
@@ -336,16 +373,21 @@ int main(int argc, char* argv[])
                              (shape.realAudio ? QStringLiteral(", FLAC and VBR MP3") : QString());
         std::optional<ShareMount> share;
         if (latency >= 0) {
-            share.emplace(collection.root(), latency);
+            share.emplace(collection.root(), latency, untyped);
             if (share->root().isEmpty()) {
                 noShare(share->error());
                 share.reset();
             } else {
-                std::printf("Through a share answering each request after %d ms\n", latency);
+                std::printf("Through a share answering each request after %d ms, %s\n", latency,
+                            untyped ? "listing names without their types"
+                                    : "listing names with their types");
             }
         }
-        runCollection(share ? share->root() : collection.root(), albums, size, args,
-                      share.has_value());
+        if (share)
+            runCollection(share->root(), albums, size, args, true,
+                          [&share] { return share->requests(); });
+        else
+            runCollection(collection.root(), albums, size, args, false);
     }
     return 0;
 }

@@ -15,6 +15,7 @@ constexpr int kShareRuns = 3;
 constexpr qint64 kLongRunMs = 20000;
 // Longer than the second for which the share's lookups stay cached.
 constexpr unsigned long kSharePauseMs = 1100;
+constexpr unsigned long kReleaseWaitMs = 100;
 
 double median(QList<double> values)
 {
@@ -42,11 +43,30 @@ double timed(const std::function<void()>& work)
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-// On the share each timed part starts once what the part before looked up has expired.
-double timedOnShare(const std::function<void()>& work)
+// A timed part on the share: how long it took and how many requests it sent.
+struct ShareRun
+{
+    double ms;
+    long requests;
+};
+
+// On the share each timed part starts once what the part before looked up has expired. Its
+// requests are counted, where the share counts them, once the last releases, which the
+// kernel sends in the background, have come in too.
+ShareRun timedOnShare(const std::function<void()>& work, const std::function<long()>& requests)
 {
     QThread::msleep(kSharePauseMs);
-    return timed(work);
+    if (!requests)
+        return {timed(work), -1};
+    const long before = requests();
+    const double ms = timed(work);
+    QThread::msleep(kReleaseWaitMs);
+    return {ms, requests() - before};
+}
+
+QByteArray count(long requests)
+{
+    return requests < 0 ? QByteArray("-") : QByteArray::number(requests);
 }
 
 long peakMegabytes()
@@ -156,32 +176,39 @@ void printBytesPerRow(const QString& name, const std::function<void()>& setup,
     std::fflush(stdout);
 }
 
-void runShareWorkloads(const QList<Workload>& workloads)
+void runShareWorkloads(const QList<Workload>& workloads, const std::function<long()>& requests)
 {
     std::printf("At most %d runs of each, none after a run over %lld s; each timed part %lu ms "
-                "after the one before; ratio: median / 16-way floor\n",
+                "after the one before; ratio: median / 16-way floor; requests: those the share "
+                "answered in the last run\n",
                 kShareRuns, kLongRunMs / 1000, kSharePauseMs);
-    std::printf("%-56s %4s %10s %10s %10s %7s %9s\n", "workload", "runs", "median ms", "1-way ms",
-                "16-way ms", "ratio", "peak MB");
+    std::printf("%-56s %4s %10s %10s %10s %7s %9s %9s %9s\n", "workload", "runs", "median ms",
+                "1-way ms", "16-way ms", "ratio", "requests", "floor req", "peak MB");
     for (const Workload& w : workloads) {
         QList<double> measured, oneWay, manyWays;
+        long measuredRequests = -1, floorRequests = -1;
         for (int i = 0; i < std::min(w.runs, kShareRuns); ++i) {
             QElapsedTimer run;
             run.start();
             if (w.floor) {
-                oneWay.append(timedOnShare([&] { w.floor(1); }));
-                manyWays.append(timedOnShare([&] { w.floor(kShareThreads); }));
+                oneWay.append(timedOnShare([&] { w.floor(1); }, requests).ms);
+                const ShareRun floor = timedOnShare([&] { w.floor(kShareThreads); }, requests);
+                manyWays.append(floor.ms);
+                floorRequests = floor.requests;
             }
             if (w.setup)
                 w.setup();
-            measured.append(timedOnShare(w.measured));
+            const ShareRun program = timedOnShare(w.measured, requests);
+            measured.append(program.ms);
+            measuredRequests = program.requests;
             if (run.elapsed() > kLongRunMs)
                 break;
         }
-        std::printf("%-56s %4lld %10s %10s %10s %7s %9ld\n", qPrintable(w.name),
+        std::printf("%-56s %4lld %10s %10s %10s %7s %9s %9s %9ld\n", qPrintable(w.name),
                     qlonglong(measured.size()), cell(measured).constData(),
                     cell(oneWay).constData(), cell(manyWays).constData(),
-                    ratio(measured, manyWays).constData(), peakMegabytes());
+                    ratio(measured, manyWays).constData(), count(measuredRequests).constData(),
+                    count(w.floor ? floorRequests : -1).constData(), peakMegabytes());
         std::fflush(stdout);
     }
 }

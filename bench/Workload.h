@@ -26,5 +26,6 @@ void runWorkloads(const QList<Workload>& workloads, int threads);
 void printBytesPerRow(const QString& name, const std::function<void()>& setup,
                       const std::function<qsizetype()>& fill);
 // The same through a simulated network share, fewer times, with the floor both one request
-// at a time and 16 at a time, and the ratio to the latter.
-void runShareWorkloads(const QList<Workload>& workloads);
+// at a time and 16 at a time, the ratio to the latter, and the requests (as requests()
+// counts them) that the interaction and the floor sent.
+void runShareWorkloads(const QList<Workload>& workloads, const std::function<long()>& requests);

@@ -2,6 +2,7 @@
 
 #include "BracketTag.h"
 #include "platform/DirectoryCache.h"
+#include "platform/Listing.h"
 #include "platform/TextCase.h"
 
 namespace vastrel::catalogue {
@@ -13,23 +14,35 @@ QStringList AlbumScan::albumNames(const QString& root, ShowFilter filter, Direct
                                   const platform::WorkPool::Progress& progress)
 {
     static const Wildcard texts(u"*.txt");
-    const QStringList names = cache.folderNames(root);
+    const platform::Listing* listing = cache.list(root);
+    if (!listing)
+        return {};
+    // The name test is free, so it goes first: it spares the listings of Testi in folders
+    // that are no albums anyway.
+    QList<qsizetype> candidates;
+    for (qsizetype i = 0; i < listing->size(); ++i) {
+        if (BracketTag::isAlbumFolderName(listing->name(i)))
+            candidates.append(i);
+    }
+    // A candidate that the listing left without a kind is a folder when its Testi folder can
+    // be listed, and no album otherwise: its kind needs no question of its own.
     const QList<bool> isAlbum = platform::WorkPool::map<bool>(
-        names.size(),
-        [&](qsizetype i) {
-            // Both tests must hold; the name test is free, so it goes first and spares the
-            // listing of Testi in folders that are no albums anyway.
-            if (!BracketTag::isAlbumFolderName(names.at(i)))
+        candidates.size(),
+        [&](qsizetype c) {
+            const qsizetype i = candidates.at(c);
+            const platform::EntryKind kind = listing->knownKind(i);
+            if (kind != platform::EntryKind::Folder && kind != platform::EntryKind::Unknown)
                 return false;
-            const QString folder = root + names.at(i);
+            QString folder = root;
+            folder += listing->name(i);
             return cache.hasFile(folder + QStringLiteral("/Testi"), texts) &&
                    albumFilterTest(folder, filter, cache);
         },
         progress);
     QStringList albums;
-    for (qsizetype i = 0; i < names.size(); ++i) {
-        if (isAlbum.at(i))
-            albums.append(names.at(i));
+    for (qsizetype c = 0; c < candidates.size(); ++c) {
+        if (isAlbum.at(c))
+            albums.append(listing->name(candidates.at(c)).toString());
     }
     return albums;
 }
@@ -44,11 +57,12 @@ bool AlbumScan::albumFilterTest(const QString& albumFolder, ShowFilter filter,
         return cache.hasFile(brani, markers);
     }
     case ShowFilter::OnlyOriginals: {
-        // "*.*" takes every name, with an extension or without one.
+        // "*.*" takes every name, with an extension or without one; the kinds are asked in
+        // listing order up to the first file that is no marker.
         const platform::Listing* files = cache.list(brani);
         for (qsizetype i = 0; files && i < files->size(); ++i) {
-            if (!files->isFolder(i) &&
-                !platform::TextCase::endsWithIgnoringCase(files->name(i), u".VL"))
+            if (!platform::TextCase::endsWithIgnoringCase(files->name(i), u".VL") &&
+                files->isFile(i))
                 return true;
         }
         return false;

@@ -7,6 +7,8 @@
 #include "platform/TextCase.h"
 #include "platform/TextDecoder.h"
 
+#include <utility>
+
 namespace vastrel::catalogue {
 
 using platform::DirectoryCache;
@@ -25,8 +27,7 @@ TrackFilter::Brani TrackFilter::brani(const QString& folder, DirectoryCache& cac
 {
     Brani brani{folder, cache.list(folder), {}};
     for (qsizetype i = 0; brani.listing && i < brani.listing->size(); ++i) {
-        if (!brani.listing->isFolder(i) &&
-            platform::TextCase::endsWithIgnoringCase(brani.listing->name(i), u"VL"))
+        if (platform::TextCase::endsWithIgnoringCase(brani.listing->name(i), u"VL"))
             brani.markers.append(i);
     }
     return brani;
@@ -34,22 +35,25 @@ TrackFilter::Brani TrackFilter::brani(const QString& folder, DirectoryCache& cac
 
 namespace {
 
-// The marker stem + "VL" among the album's markers: the one spelled exactly so, else the
+// The marker stem + "VL" among the album's markers: the file spelled exactly so, else the
 // first whose name differs only in letter case; -1 when there is none.
 qsizetype markerOf(const TrackFilter::Brani& brani, QStringView stem)
 {
-    qsizetype found = -1;
+    QList<qsizetype> namesakes;
     for (const qsizetype i : brani.markers) {
         const QStringView name = brani.listing->name(i);
         if (name.size() != stem.size() + 2 ||
             !platform::TextCase::equalIgnoringCase(name.first(stem.size()), stem))
             continue;
-        if (name.first(stem.size()) == stem && name.last(2) == u"VL")
+        if (name.first(stem.size()) == stem && name.last(2) == u"VL" && brani.listing->isFile(i))
             return i;
-        if (found < 0)
-            found = i;
+        namesakes.append(i);
     }
-    return found;
+    for (const qsizetype i : std::as_const(namesakes)) {
+        if (brani.listing->isFile(i))
+            return i;
+    }
+    return -1;
 }
 
 } // namespace

@@ -28,7 +28,9 @@ public:
     {
         QString folder;
         const platform::Listing* listing = nullptr; // nullptr: it cannot be listed
-        QList<qsizetype> markers;                   // the files named *.VL, in listing order
+        // The entries named *.VL, in listing order; whether one is a file is asked only of
+        // the one a track names.
+        QList<qsizetype> markers;
     };
     static Brani brani(const QString& folder, platform::DirectoryCache& cache);
 

@@ -76,8 +76,8 @@ void TrackListBuilder::addTracks(const Album& album, const Listing& testi, bool 
     rows.reserve(testi.size());
     for (qsizetype i = 0; i < testi.size(); ++i) {
         const QStringView file = testi.name(i);
-        if (testi.isFolder(i) || !texts.matches(file) ||
-            platform::TextCase::equalIgnoringCase(file, u"NOTA.TXT"))
+        if (!texts.matches(file) || platform::TextCase::equalIgnoringCase(file, u"NOTA.TXT") ||
+            !testi.isFile(i))
             continue;
         if (!brani)
             brani = TrackFilter::brani(album.folder + QStringLiteral("/Brani"), cache);
@@ -94,7 +94,7 @@ void TrackListBuilder::addPictures(const Album& album, DirectoryCache& cache, QL
     if (!listing)
         return;
     for (qsizetype i = 0; i < listing->size(); ++i) {
-        if (!listing->isFolder(i) && pictures.matches(listing->name(i)))
+        if (pictures.matches(listing->name(i)) && listing->isFile(i))
             rows.append(pictureRow(album.name, album.tag, listing->name(i)));
     }
 }

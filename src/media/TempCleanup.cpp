@@ -22,7 +22,7 @@ void TempCleanup::run(const QString& tempFolder)
         return;
     static const platform::Wildcard temporary(u"~*.tmp");
     for (qsizetype i = 0; i < listing->size(); ++i) {
-        if (!listing->isFolder(i) && temporary.matches(listing->name(i)))
+        if (temporary.matches(listing->name(i)) && listing->isFile(i))
             FileSystem::removeFile(tempFolder + listing->name(i).toString());
     }
 }

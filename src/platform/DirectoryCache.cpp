@@ -142,6 +142,7 @@ ReadResult DirectoryCache::readFile(const QString& path, qint64 maxBytes)
     return real && *real != path ? FileSystem::readFile(*real, maxBytes) : read;
 }
 
+// The name goes first: only the kinds of the names that match are asked.
 QStringList DirectoryCache::fileNames(const QString& folder, const Wildcard& pattern)
 {
     QStringList names;
@@ -149,31 +150,20 @@ QStringList DirectoryCache::fileNames(const QString& folder, const Wildcard& pat
         const QString prefix = pattern.prefix();
         for (qsizetype i = listing->lowerBound(prefix);
              i < listing->size() && listing->startsWith(i, prefix); ++i) {
-            if (!listing->isFolder(i) && pattern.matches(listing->name(i)))
+            if (pattern.matches(listing->name(i)) && listing->isFile(i))
                 names.append(listing->name(i).toString());
         }
     }
     return names;
 }
 
-QStringList DirectoryCache::folderNames(const QString& folder)
-{
-    QStringList names;
-    if (const Listing* listing = list(folder)) {
-        for (qsizetype i = 0; i < listing->size(); ++i) {
-            if (listing->isFolder(i))
-                names.append(listing->name(i).toString());
-        }
-    }
-    return names;
-}
-
+// The kinds are asked in listing order up to the first file: usually the first name.
 qsizetype DirectoryCache::firstFile(const Listing& listing, const Wildcard& pattern)
 {
     const QString prefix = pattern.prefix();
     for (qsizetype i = listing.lowerBound(prefix);
          i < listing.size() && listing.startsWith(i, prefix); ++i) {
-        if (!listing.isFolder(i) && pattern.matches(listing.name(i)))
+        if (pattern.matches(listing.name(i)) && listing.isFile(i))
             return i;
     }
     return -1;

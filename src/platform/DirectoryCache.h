@@ -39,7 +39,6 @@ public:
     const Listing* list(const QString& folder);
 
     QStringList fileNames(const QString& folder, const Wildcard& pattern);
-    QStringList folderNames(const QString& folder);
     std::optional<QString> firstFileName(const QString& folder, const Wildcard& pattern);
     bool hasFile(const QString& folder, const Wildcard& pattern);
     // A listed folder as spelled on disk.

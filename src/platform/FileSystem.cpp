@@ -4,6 +4,7 @@
 
 #include <QRandomGenerator>
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <cstdlib>
@@ -45,20 +46,22 @@ EntryKind kindOf(const struct stat& st)
     return EntryKind::Other;
 }
 
-EntryKind kindOfDirent(int dirFd, const struct dirent* d)
+std::atomic<bool> kindsLeftOut = false;
+
+// What the listing says of an entry. A link's kind is its target's, and some shares list
+// names only: those kinds are asked later, and only where a decision needs them.
+EntryKind kindOfDirent(const struct dirent* d)
 {
+    if (kindsLeftOut.load(std::memory_order_relaxed))
+        return EntryKind::Unknown;
     switch (d->d_type) {
     case DT_REG:
         return EntryKind::File;
     case DT_DIR:
         return EntryKind::Folder;
     case DT_LNK:
-    case DT_UNKNOWN: {
-        struct stat st;
-        if (::fstatat(dirFd, d->d_name, &st, 0) != 0)
-            return EntryKind::Other;
-        return kindOf(st);
-    }
+    case DT_UNKNOWN:
+        return EntryKind::Unknown;
     default:
         return EntryKind::Other;
     }
@@ -176,19 +179,18 @@ std::optional<Listing> FileSystem::listFolder(const QString& path)
     const Fd dir(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0)
         return std::nullopt;
-    Listing listing;
-    const int dirFd = dir.get();
-    forEachEntry(dirFd, [&](const struct dirent* d) {
+    Listing listing(path);
+    forEachEntry(dir.get(), [&](const struct dirent* d) {
         if (d->d_name[0] == '.')
             return;
-        const EntryKind kind = kindOfDirent(dirFd, d);
-        if (kind != EntryKind::File && kind != EntryKind::Folder)
+        const EntryKind kind = kindOfDirent(d);
+        if (kind == EntryKind::Other)
             return;
         const QByteArrayView name(d->d_name);
         if (std::all_of(name.begin(), name.end(), [](char c) { return (c & 0x80) == 0; }))
-            listing.addAscii(name, kind == EntryKind::Folder);
+            listing.addAscii(name, kind);
         else
-            listing.add(NativeName::decode(name), kind == EntryKind::Folder);
+            listing.add(NativeName::decode(name), kind);
     });
     listing.sort();
     return listing;
@@ -319,6 +321,11 @@ bool FileSystem::removeFile(const QString& path)
 {
     QByteArray native;
     return toNative(path, native) && ::unlink(native.constData()) == 0;
+}
+
+void FileSystem::leaveKindsOut(bool leave)
+{
+    kindsLeftOut.store(leave);
 }
 
 bool FileSystem::isOnNetwork(const QString& path)

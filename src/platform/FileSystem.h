@@ -9,14 +9,6 @@
 
 namespace vastrel::platform {
 
-enum class EntryKind
-{
-    Missing,
-    File,
-    Folder,
-    Other, // FIFO, socket, device, broken link: never listed, never opened
-};
-
 // The file-system services of the program, on exact paths. Only regular files are ever
 // opened, and they are opened so that a FIFO or device put in their place cannot block.
 // Case-insensitive lookups are built on top of this by DirectoryCache.
@@ -24,7 +16,8 @@ class FileSystem
 {
 public:
     // Visible entries (no hidden names, no system entries) in listing order; nothing when
-    // the folder cannot be listed.
+    // the folder cannot be listed. The kinds that the folder's listing leaves out are asked
+    // later, where a question needs them.
     static std::optional<Listing> listFolder(const QString& path);
     static EntryKind kind(const QString& path);
     static std::optional<qint64> fileSize(const QString& path);
@@ -38,6 +31,9 @@ public:
     // Whether the folder is on a network share (NFS, SMB, and the user-space file systems
     // such as sshfs), where every request waits for a round trip.
     static bool isOnNetwork(const QString& path);
+    // Lists every entry without its kind from now on, as shares that list names only do, or
+    // with the kinds again: the tests run the program's rules both ways.
+    static void leaveKindsOut(bool leave);
 
     static bool isHiddenName(QStringView name) { return name.startsWith(u'.'); }
 };

@@ -1,8 +1,10 @@
 #include "Listing.h"
 
+#include "FileSystem.h"
 #include "TextCase.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace vastrel::platform {
 
@@ -38,30 +40,30 @@ template <typename Name> quint64 Listing::keyOf(Name name)
     return key;
 }
 
-void Listing::add(QStringView name, bool isFolder)
+void Listing::add(QStringView name, EntryKind kind)
 {
     if (!m_wide) {
         m_names = QString::fromLatin1(m_ascii);
         m_ascii = std::string();
         m_wide = true;
     }
-    m_entries.append({keyOf(name), quint32(m_names.size()), quint32(name.size()), isFolder});
+    m_entries.append({keyOf(name), quint32(m_names.size()), quint16(name.size()), kind});
     m_names.append(name);
 }
 
-void Listing::addAscii(QByteArrayView name, bool isFolder)
+void Listing::addAscii(QByteArrayView name, EntryKind kind)
 {
     if (m_entries.isEmpty()) {
         m_entries.reserve(kFirstEntries);
         m_ascii.reserve(kFirstNameBytes);
     }
     if (m_wide) {
-        m_entries.append({keyOf(QLatin1StringView(name)), quint32(m_names.size()),
-                          quint32(name.size()), isFolder});
+        m_entries.append(
+            {keyOf(QLatin1StringView(name)), quint32(m_names.size()), quint16(name.size()), kind});
         m_names.append(QLatin1StringView(name));
         return;
     }
-    m_entries.append({keyOf(name), quint32(m_ascii.size()), quint32(name.size()), isFolder});
+    m_entries.append({keyOf(name), quint32(m_ascii.size()), quint16(name.size()), kind});
     m_ascii.append(name.data(), size_t(name.size()));
 }
 
@@ -83,8 +85,32 @@ void Listing::sort()
     });
 }
 
+// The first thread to ask asks the folder; the others wait for its answer.
+EntryKind Listing::ask(qsizetype i) const
+{
+    std::atomic_ref kind(const_cast<EntryKind&>(m_entries.at(i).kind));
+    for (EntryKind k = kind.load(std::memory_order_acquire);;
+         k = kind.load(std::memory_order_acquire)) {
+        if (k == kAsking) {
+            kind.wait(kAsking, std::memory_order_acquire);
+        } else if (k != EntryKind::Unknown) {
+            return k;
+        } else if (kind.compare_exchange_strong(k, kAsking, std::memory_order_acquire)) {
+            QString path = m_folder;
+            if (!path.endsWith(u'/'))
+                path += u'/';
+            path += name(i);
+            k = FileSystem::kind(path);
+            kind.store(k, std::memory_order_release);
+            kind.notify_all();
+            return k;
+        }
+    }
+}
+
 // The names equal to the wanted one but for letter case sit together in listing order, the
-// exact one among them in its place: a binary search finds them in a folder of any size.
+// exact one among them in its place: a binary search finds them in a folder of any size. The
+// exact name is tried first, so that its namesakes' kinds are asked only without it.
 qsizetype Listing::find(QStringView wanted, bool filesOnly) const
 {
     const quint64 key = keyOf(wanted);
@@ -101,20 +127,27 @@ qsizetype Listing::find(QStringView wanted, bool filesOnly) const
         }
         return n.size() < wanted.size();
     };
-    qsizetype first = -1;
-    for (auto it = std::partition_point(m_entries.begin(), m_entries.end(), below);
-         it != m_entries.end() && it->key == key && it->length == wanted.size(); ++it) {
-        const qsizetype i = it - m_entries.begin();
-        if (!TextCase::equalIgnoringCase(name(i), wanted))
-            break;
-        if (filesOnly && isFolder(i))
-            continue;
+    const qsizetype from =
+        std::partition_point(m_entries.begin(), m_entries.end(), below) - m_entries.begin();
+    qsizetype end = from;
+    while (end < size() && m_entries.at(end).key == key &&
+           m_entries.at(end).length == wanted.size() &&
+           TextCase::equalIgnoringCase(name(end), wanted))
+        ++end;
+    for (qsizetype i = from; i < end; ++i) {
         if (name(i) == wanted)
-            return i;
-        if (first < 0)
-            first = i;
+            return fits(i, filesOnly) ? i : firstFitting(from, end, filesOnly);
     }
-    return first;
+    return firstFitting(from, end, filesOnly);
+}
+
+qsizetype Listing::firstFitting(qsizetype from, qsizetype end, bool filesOnly) const
+{
+    for (qsizetype i = from; i < end; ++i) {
+        if (fits(i, filesOnly))
+            return i;
+    }
+    return -1;
 }
 
 qsizetype Listing::lowerBound(QStringView upperPrefix) const

@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <tuple>
 #include <utility>
@@ -54,21 +55,25 @@ QThreadPool& pool()
 
 // One run's items: each worker takes the next range of them until none is left. A range is
 // a share of what is left, smaller and smaller towards the end, so that the workers touch
-// the shared counters a few dozen times in a run, not once per item, and still finish
-// together.
+// the shared counter a few dozen times in a run, not once per item, and still finish
+// together. Each worker counts the items it has done where no other worker writes, so that
+// progress moves item by item also when an item waits long on a share.
 class Batch
 {
 public:
     Batch(qsizetype count, const std::function<void(qsizetype)>& work, int workers)
-        : m_count(count), m_work(work), m_workers(workers), m_running(workers)
+        : m_count(count), m_work(work), m_workers(workers), m_done(new Done[size_t(workers)]),
+          m_running(workers)
     {}
 
-    void work()
+    void work(int worker)
     {
+        std::atomic<qsizetype>& done = m_done[worker].items;
         for (auto [from, to] = take(); from < to; std::tie(from, to) = take()) {
-            for (qsizetype i = from; i < to; ++i)
+            for (qsizetype i = from; i < to; ++i) {
                 m_work(i);
-            m_done += to - from;
+                done.store(done.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+            }
         }
         const std::lock_guard lock(m_mutex);
         if (--m_running == 0)
@@ -82,13 +87,26 @@ public:
         while (!m_finished.wait_for(lock, kProgressInterval, [this] { return m_running == 0; })) {
             if (progress) {
                 lock.unlock();
-                progress(m_done.load(), m_count);
+                progress(done(), m_count);
                 lock.lock();
             }
         }
     }
 
 private:
+    struct alignas(64) Done
+    {
+        std::atomic<qsizetype> items{0};
+    };
+
+    qsizetype done() const
+    {
+        qsizetype sum = 0;
+        for (int w = 0; w < m_workers; ++w)
+            sum += m_done[w].items.load(std::memory_order_relaxed);
+        return sum;
+    }
+
     // The next range of items, empty when none is left.
     std::pair<qsizetype, qsizetype> take()
     {
@@ -108,7 +126,7 @@ private:
     const std::function<void(qsizetype)>& m_work;
     const int m_workers;
     std::atomic<qsizetype> m_next{0};
-    std::atomic<qsizetype> m_done{0};
+    const std::unique_ptr<Done[]> m_done; // one for each worker
     std::mutex m_mutex;
     std::condition_variable m_finished;
     int m_running;
@@ -117,11 +135,12 @@ private:
 class Worker : public QRunnable
 {
 public:
-    explicit Worker(Batch& batch) : m_batch(batch) {}
-    void run() override { m_batch.work(); }
+    Worker(Batch& batch, int index) : m_batch(batch), m_index(index) {}
+    void run() override { m_batch.work(m_index); }
 
 private:
     Batch& m_batch;
+    const int m_index;
 };
 
 } // namespace
@@ -162,7 +181,7 @@ void WorkPool::run(qsizetype count, const std::function<void(qsizetype)>& work,
     }
     Batch batch(count, work, workers);
     for (int t = 0; t < workers; ++t)
-        pool().start(new Worker(batch));
+        pool().start(new Worker(batch, t));
     batch.wait(progress);
 }
 

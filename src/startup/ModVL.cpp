@@ -9,6 +9,7 @@
 #include "browser/WindowLimits.h"
 #include "catalogue/ShowFilter.h"
 #include "platform/DirectoryCache.h"
+#include "ui/StartUpProgress.h"
 #include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
@@ -45,6 +46,7 @@ bool ModVL::Main(const QStringList& arguments)
         return false;
 
     m_frmVL->Aggiorna();
+    m_progress.reset();
 
     // The start-up window, until it hides itself, with the collection's picture, which names
     // the main window and is its empty picture; the collection's introductory notes, which
@@ -118,6 +120,12 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     // the refreshes up to the start-up window share their folder listings.
     m_frmVL = std::make_unique<ui::frmVL>(*m_session, m_dialogs);
     m_session->holdListings(m_startUpListings.get());
+    // A start-up that reads for long (a collection on a slow share) shows how far it is.
+    m_progress = std::make_unique<ui::StartUpProgress>(m_start.screen);
+    if (m_progressDelay)
+        m_session->setProgressDelay(*m_progressDelay);
+    QObject::connect(m_session.get(), &browser::BrowsingSession::progress, m_progress.get(),
+                     &ui::StartUpProgress::report);
     using catalogue::ShowFilter;
     m_frmVL->selectShowFilter(ShowFilter::Everything);
     if (o.onlyDuplicates)
@@ -135,6 +143,7 @@ bool ModVL::ParseOptions(const QString& readMe, const QStringList& arguments)
     m_frmVL->setAboutWindow(m_frmInfo.get());
     // A help request shows the About window and ends the program.
     if (o.help) {
+        m_progress.reset();
         const QSize screen = state().screen;
         m_frmInfo->execPlaced([screen](QSize about) {
             return QPoint((screen.width() - about.width()) / 2,

@@ -4,6 +4,7 @@
 #include "browser/ModuleState.h"
 
 #include <QStringList>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -20,6 +21,7 @@ class BrowsingSession;
 namespace vastrel::ui {
 class frmInfo;
 class frmVL;
+class StartUpProgress;
 } // namespace vastrel::ui
 
 namespace vastrel::startup {
@@ -34,6 +36,8 @@ public:
 
     // Runs the start-up sequence. False when the program has ended already (help request).
     bool Main(const QStringList& arguments);
+    // How long the start-up reads the collection before it shows how far it is.
+    void setProgressDelay(std::chrono::milliseconds delay) { m_progressDelay = delay; }
 
     // The module-wide values; the session owns them once the command line is read.
     const browser::ModuleState& state() const;
@@ -57,6 +61,9 @@ private:
     std::unique_ptr<platform::DirectoryCache> m_startUpListings;
     std::unique_ptr<ui::frmVL> m_frmVL;
     std::unique_ptr<ui::frmInfo> m_frmInfo;
+    // How far a slow start-up has read, until the start-up window.
+    std::unique_ptr<ui::StartUpProgress> m_progress;
+    std::optional<std::chrono::milliseconds> m_progressDelay;
     bool m_maximise = false;
 };
 

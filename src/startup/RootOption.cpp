@@ -14,7 +14,7 @@ std::optional<QString> RootOption::accept(const QString& folder, platform::Direc
     const QString real = cache.realFolder(folder);
     for (qsizetype i = 0; i < listing->size(); ++i) {
         const QStringView name = listing->name(i);
-        if (!name.startsWith(u'['))
+        if (!name.startsWith(u'[') || !listing->isVisible(i))
             continue;
         if (!catalogue::BracketTag::isAlbumFolderName(name))
             return std::nullopt;

@@ -3,9 +3,13 @@
 #include "platform/NativeName.h"
 #include "platform/TextDecoder.h"
 #include "platform/WindowSystem.h"
+#include "platform/WorkPool.h"
 #include "support/Collection.h"
 
 #include <QTest>
+#include <QThread>
+#include <atomic>
+#include <chrono>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,11 +27,21 @@ QStringList listed(const QString& folder)
 {
     QStringList out;
     if (const auto listing = FileSystem::listFolder(folder)) {
-        for (qsizetype i = 0; i < listing->size(); ++i)
-            out.append(listing->name(i).toString() + (listing->isFolder(i) ? "/" : ""));
+        for (qsizetype i = 0; i < listing->size(); ++i) {
+            if (listing->isVisible(i))
+                out.append(listing->name(i).toString() + (listing->isFolder(i) ? "/" : ""));
+        }
     }
     return out;
 }
+
+// Folders listed as a share that lists names only, while it lives.
+class KindsLeftOut
+{
+public:
+    explicit KindsLeftOut(bool leave) { FileSystem::leaveKindsOut(leave); }
+    ~KindsLeftOut() { FileSystem::leaveKindsOut(false); }
+};
 
 // A pattern, a name taken literally (L), or a literal stem with anything after (S).
 Wildcard wildcard(const QString& pattern)
@@ -92,8 +106,18 @@ private Q_SLOTS:
         QCOMPARE(wildcard(pattern).matches(name), matches);
     }
 
+    // Listed with the entries' kinds, and as a share that lists names only.
+    void listings_data()
+    {
+        QTest::addColumn<bool>("kindsLeftOut");
+        QTest::newRow("with kinds") << false;
+        QTest::newRow("names only") << true;
+    }
+
     void listings()
     {
+        QFETCH(bool, kindsLeftOut);
+        const KindsLeftOut mode(kindsLeftOut);
         Collection c;
         c.file("b.txt").file("B.txt").file("a.txt").file("_x").file("Z").file(".nascosto");
         c.folder("[1979] X").folder(".cartella");
@@ -214,7 +238,52 @@ private Q_SLOTS:
         QCOMPARE(cache.fileNames(c.path("x"), pattern), all);
         QCOMPARE(cache.firstFileName(c.path("x"), pattern),
                  all.isEmpty() ? std::nullopt : std::optional(all.first()));
-        QCOMPARE(cache.folderNames(c.path("x")), QStringList{"canzone.d"});
+    }
+
+    // Where the listing names entries only, a kind is asked when a question needs it, once:
+    // an entry gone by then is absent, and what was asked is not asked again, however many
+    // threads ask at once.
+    void kindsAreAskedWhenNeededAndOnce()
+    {
+        const KindsLeftOut mode(true);
+        Collection c;
+        c.file("x/a.txt").file("x/b.txt").file("x/c.mp3").folder("x/d.txt").folder("x/e");
+        DirectoryCache cache;
+        const Listing* listing = cache.list(c.path("x"));
+        QVERIFY(listing && listing->knownKind(0) == EntryKind::Unknown);
+        QVERIFY(QFile::remove(c.path("x/b.txt")));
+        QCOMPARE(cache.fileNames(c.path("x"), Wildcard(u"*.txt")), QStringList{"a.txt"});
+        QVERIFY(QFile::remove(c.path("x/a.txt")) && QFile::remove(c.path("x/c.mp3")));
+        c.file("x/b.txt");
+        const QList<EntryKind> kinds = WorkPool::map<EntryKind>(
+            500, [&](qsizetype i) { return listing->kind(i % listing->size()); });
+        for (qsizetype i = 0; i < kinds.size(); ++i)
+            QCOMPARE(kinds.at(i), (QList{EntryKind::File, EntryKind::Missing, EntryKind::Missing,
+                                         EntryKind::Folder, EntryKind::Folder})
+                                      .at(i % listing->size()));
+        QCOMPARE(cache.resolve(c.path("x/D.TXT")), c.path("x/d.txt"));
+        QCOMPARE(cache.resolve(c.path("x/B.TXT")), std::nullopt);
+    }
+
+    // Progress counts the items done, not the ranges handed out: on a slow share a range
+    // takes seconds, and a bar that stays at nought meanwhile says nothing.
+    void progressCountsEachItemDone()
+    {
+        const int previous = WorkPool::setThreads(2);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        std::atomic<bool> seen = false;
+        WorkPool::run(
+            64,
+            [&](qsizetype i) {
+                while (i > 0 && !seen && std::chrono::steady_clock::now() < deadline)
+                    QThread::msleep(1);
+            },
+            [&](qsizetype done, qsizetype) {
+                if (done > 0 && std::chrono::steady_clock::now() < deadline)
+                    seen = true;
+            });
+        WorkPool::setThreads(previous);
+        QVERIFY(seen);
     }
 
     // Natively where the session is; X11 only for a position, which Wayland does not let a

@@ -1,5 +1,7 @@
 #include "Collection.h"
 
+#include "platform/FileSystem.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,6 +9,18 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace {
+
+// VASTREL_TEST_NAMES_ONLY=1 lists every folder as a share that lists names only does, so
+// that each entry's kind is asked where a decision needs it: the same tests must pass.
+const bool namesOnly = [] {
+    const bool on = qEnvironmentVariableIntValue("VASTREL_TEST_NAMES_ONLY") == 1;
+    vastrel::platform::FileSystem::leaveKindsOut(on);
+    return on;
+}();
+
+} // namespace
 
 Collection::Collection()
 {

@@ -10,6 +10,7 @@
 #include "support/RecordingOpener.h"
 #include "support/ScriptedDialogs.h"
 #include "ui/ImageControl.h"
+#include "ui/StartUpProgress.h"
 #include "ui/frmInfo.h"
 #include "ui/frmStartUp.h"
 #include "ui/frmVL.h"
@@ -30,6 +31,7 @@ using vastrel::browser::ModuleState;
 using vastrel::platform::Beeper;
 using vastrel::ui::frmStartUp;
 using vastrel::ui::frmVL;
+using vastrel::ui::StartUpProgress;
 
 using namespace PictureFiles;
 
@@ -68,6 +70,34 @@ struct StartUp
     frmVL main;
     std::unique_ptr<frmStartUp> window;
 };
+
+// The start-up's progress window as it first shows: its text and where it stands.
+class ShownProgress : public QObject
+{
+public:
+    ShownProgress() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && text.isEmpty() &&
+            watched->objectName() == "StartUpProgress") {
+            const auto* window = static_cast<QWidget*>(watched);
+            text = window->findChild<QLabel*>("lblLettura")->text();
+            centre = window->frameGeometry().center();
+        }
+        return false;
+    }
+
+    QString text;
+    QPoint centre;
+};
+
+bool progressOpen()
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.cbegin(), windows.cend(), [](const QWidget* w) {
+        return w->objectName() == "StartUpProgress" && w->isVisible();
+    });
+}
 
 void mouse(QWidget* target, QEvent::Type type, QPoint global, Qt::MouseButton button,
            Qt::MouseButtons held)
@@ -229,9 +259,23 @@ private Q_SLOTS:
     }
 
     // The start-up sequence: loaded, placed centred and on top, shown modally over the
-    // hidden main window, unloaded once hidden; the main window comes after it.
+    // hidden main window, unloaded once hidden; the main window comes after it. A start-up
+    // that reads for longer than its delay shows how far it is, centred, in a window closed
+    // before the start-up window appears; on a local disk nothing shows.
+    void theStartUpSequence_data()
+    {
+        QTest::addColumn<int>("progressDelay");
+        QTest::addColumn<QString>("progress");
+        QTest::newRow("on a local disk") << 1000 << QString();
+        QTest::newRow("a slow start-up") << 0 << "Lettura della raccolta: 0 di 2 cartelle";
+    }
+
     void theStartUpSequence()
     {
+        QFETCH(int, progressDelay);
+        QFETCH(QString, progress);
+        QCOMPARE(StartUpProgress::caption(1234, 3000),
+                 "Lettura della raccolta: 1.234 di 3.000 cartelle");
         Collection c;
         c.album("[1979] Uno").text("01 - A.txt");
         c.file("[Varie]/Vastrel.jpg", PictureFiles::solid(QSize(960, 480), kBlue));
@@ -241,9 +285,12 @@ private Q_SLOTS:
         ScriptedDialogs dialogs;
         RecordingOpener opener;
         vastrel::startup::ModVL modVL(dialogs, opener);
+        modVL.setProgressDelay(std::chrono::milliseconds(progressDelay));
+        const ShownProgress shown;
         QPointer<QWidget> startUp;
         QRect placed;
         bool mainHidden = false;
+        bool stillOpen = true;
         QString caption;
         std::function<void(int)> dismiss = [&](int tries) {
             QTimer::singleShot(10, [&, tries] {
@@ -254,6 +301,7 @@ private Q_SLOTS:
                     return;
                 }
                 startUp = modal;
+                stillOpen = progressOpen();
                 placed = modal->frameGeometry();
                 mainHidden = !modVL.mainWindow()->isVisible();
                 caption = modVL.mainWindow()->windowTitle();
@@ -264,6 +312,11 @@ private Q_SLOTS:
         QVERIFY(modVL.Main({"/ROOT:" + c.root()}));
         QVERIFY(startUp.isNull()); // unloaded
         const QSize screen = QGuiApplication::primaryScreen()->size();
+        QCOMPARE(shown.text, progress);
+        if (!progress.isEmpty())
+            QVERIFY((shown.centre - QPoint(screen.width(), screen.height()) / 2).manhattanLength() <
+                    3);
+        QVERIFY(!stillOpen);
         QCOMPARE(placed, QRect(frmStartUp::centredOn(screen), QSize(480, 480)));
         QVERIFY(mainHidden);
         QCOMPARE(caption, "Vastrel: " + kCaption);
