@@ -17,9 +17,10 @@ struct Workload
     int runs = 5;
 };
 
-// Runs each workload several times (its floor on one thread, its floor on `threads` threads
-// and the interaction, in turn) and prints one table: the median wall and processor times,
-// their ratios and the peak memory of the process so far.
+// Runs each workload several times, a short one until its runs have taken a second (its
+// floor on one thread, its floor on `threads` threads and the interaction, in turn), and
+// prints one table: the median wall and processor times, their ratios and the peak memory of
+// the process so far.
 void runWorkloads(const QList<Workload>& workloads, int threads);
 // Prints the peak memory that fill() adds to what setup() leaves, per row that fill() says
 // it listed.
