@@ -66,13 +66,19 @@ public:
           m_running(workers)
     {}
 
-    void work(int worker)
+    // The calling thread passes the progress, which it reports now and then between items.
+    void work(int worker, const WorkPool::Progress& progress = {})
     {
         std::atomic<qsizetype>& done = m_done[worker].items;
+        auto reported = std::chrono::steady_clock::now();
         for (auto [from, to] = take(); from < to; std::tie(from, to) = take()) {
             for (qsizetype i = from; i < to; ++i) {
                 m_work(i);
                 done.store(done.load(std::memory_order_relaxed) + 1, std::memory_order_relaxed);
+                if (progress && std::chrono::steady_clock::now() - reported >= kProgressInterval) {
+                    progress(this->done(), m_count);
+                    reported = std::chrono::steady_clock::now();
+                }
             }
         }
         const std::lock_guard lock(m_mutex);
@@ -179,9 +185,16 @@ void WorkPool::run(qsizetype count, const std::function<void(qsizetype)>& work,
         }
         return;
     }
+    // With no more threads than cores the work keeps every core busy, and the calling thread
+    // takes a share: it has a core already, where a pool thread just woken may wait a few
+    // milliseconds for one. With more (a network share, where the threads mostly wait on
+    // requests) it only waits and reports progress, which an item held up would stop.
+    const bool callerWorks = workers <= QThread::idealThreadCount();
     Batch batch(count, work, workers);
-    for (int t = 0; t < workers; ++t)
+    for (int t = callerWorks ? 1 : 0; t < workers; ++t)
         pool().start(new Worker(batch, t));
+    if (callerWorks)
+        batch.work(0, progress);
     batch.wait(progress);
 }
 

@@ -26,12 +26,13 @@ public:
     // turns.
     static void chooseFor(const QString& folder);
 
-    // Called on the calling thread now and then while it waits: how many items are done, of
-    // how many.
+    // Called on the calling thread now and then while the work goes on: how many items are
+    // done, of how many.
     using Progress = std::function<void(qsizetype done, qsizetype count)>;
 
-    // Calls work(i) for every i below count and returns when all calls have returned. The
-    // calls must not touch what another call writes.
+    // Calls work(i) for every i below count on up to threads() threads (the calling thread
+    // among them when they are no more than the cores) and returns when all calls have
+    // returned. The calls must not touch what another call writes.
     static void run(qsizetype count, const std::function<void(qsizetype)>& work,
                     const Progress& progress = {});
 

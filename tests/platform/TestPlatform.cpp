@@ -266,10 +266,11 @@ private Q_SLOTS:
     }
 
     // Progress counts the items done, not the ranges handed out: on a slow share a range
-    // takes seconds, and a bar that stays at nought meanwhile says nothing.
+    // takes seconds, and a bar that stays at nought meanwhile says nothing. A share's width is
+    // more threads than cores.
     void progressCountsEachItemDone()
     {
-        const int previous = WorkPool::setThreads(2);
+        const int previous = WorkPool::setThreads(QThread::idealThreadCount() + 1);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         std::atomic<bool> seen = false;
         WorkPool::run(
