@@ -7,8 +7,6 @@
 #include "platform/TextCase.h"
 #include "platform/TextDecoder.h"
 
-#include <utility>
-
 namespace vastrel::catalogue {
 
 using platform::DirectoryCache;
@@ -25,46 +23,18 @@ QString TrackFilter::markerFirstLine(const QString& markerPath, DirectoryCache& 
 
 TrackFilter::Brani TrackFilter::brani(const QString& folder, DirectoryCache& cache)
 {
-    Brani brani{folder, cache.list(folder), {}};
-    for (qsizetype i = 0; brani.listing && i < brani.listing->size(); ++i) {
-        if (platform::TextCase::endsWithIgnoringCase(brani.listing->name(i), u"VL"))
-            brani.markers.append(i);
-    }
-    return brani;
+    return {folder, cache.list(folder)};
 }
-
-namespace {
-
-// The marker stem + "VL" among the album's markers: the file spelled exactly so, else the
-// first whose name differs only in letter case; -1 when there is none.
-qsizetype markerOf(const TrackFilter::Brani& brani, QStringView stem)
-{
-    QList<qsizetype> namesakes;
-    for (const qsizetype i : brani.markers) {
-        const QStringView name = brani.listing->name(i);
-        if (name.size() != stem.size() + 2 ||
-            !platform::TextCase::equalIgnoringCase(name.first(stem.size()), stem))
-            continue;
-        if (name.first(stem.size()) == stem && name.last(2) == u"VL" && brani.listing->isFile(i))
-            return i;
-        namesakes.append(i);
-    }
-    for (const qsizetype i : std::as_const(namesakes)) {
-        if (brani.listing->isFile(i))
-            return i;
-    }
-    return -1;
-}
-
-} // namespace
 
 TrackFilter::Result TrackFilter::test(const Brani& brani, QStringView textFile, ShowFilter filter,
                                       DirectoryCache& cache)
 {
     // The track's name and "." once the text file's extension is gone.
     const QStringView stem = textFile.chopped(std::min<qsizetype>(3, textFile.size()));
-    // Every question below is answered from the one listing of Brani.
-    const qsizetype found = markerOf(brani, stem);
+    // Every question below is answered from the one listing of Brani. The marker is the file
+    // spelled stem + "VL", else the first whose name differs only in letter case.
+    const qsizetype found =
+        brani.listing ? brani.listing->findFile(stem.toString() + QStringLiteral("VL")) : -1;
     Result result;
     if (filter == ShowFilter::OnlyDuplicates) {
         result.shown = found >= 0;

@@ -2,7 +2,6 @@
 
 #include "ShowFilter.h"
 
-#include <QList>
 #include <QString>
 
 namespace vastrel::platform {
@@ -23,14 +22,11 @@ public:
         QString markerTag;
     };
 
-    // An album's Brani folder, listed once for all its tracks, with its duplicate markers.
+    // An album's Brani folder, listed once for all its tracks.
     struct Brani
     {
         QString folder;
         const platform::Listing* listing = nullptr; // nullptr: it cannot be listed
-        // The entries named *.VL, in listing order; whether one is a file is asked only of
-        // the one a track names.
-        QList<qsizetype> markers;
     };
     static Brani brani(const QString& folder, platform::DirectoryCache& cache);
 
